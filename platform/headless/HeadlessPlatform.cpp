@@ -1,0 +1,4 @@
+#include "platform/headless/HeadlessPlatform.h"
+
+void InstallHeadlessPlatform() {
+}
