@@ -1,4 +1,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 
+#include "platform/headless/HeadlessClock.h"
+
 void InstallHeadlessPlatform() {
+    InstallClock(&TheHeadlessClock());
 }

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include "platform/win32/Win32Clock.h"
+
 void InstallWin32SystemServices() {
+    InstallClock(&TheWin32Clock());
 }
 
 void InstallWin32Platform() {
