@@ -49,6 +49,7 @@ public:
     String& operator=(const String& other);
     String& operator=(String&& other) noexcept;
     String& operator=(const char* text);
+    void Swap(String& other) noexcept;
 
     // Never null: an empty string reads as "".
     const char* c_str() const { return data_ ? data_ : ""; }
@@ -109,9 +110,9 @@ public:
     bool operator==(const char* text) const { return Equals(text); }
     bool operator!=(const char* text) const { return !Equals(text); }
 
-    bool Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    bool Format(const char* format, ...) __attribute__((format(gnu_printf, 2, 3)));
     bool FormatV(const char* format, va_list args);
-    static String Formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
+    static String Formatted(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
     void FromInt(int32_t value);
 
     // Default set: space, CR, LF, TAB. Return the count removed.
@@ -140,6 +141,8 @@ public:
 
 private:
     bool Reallocate(int32_t newLength, int32_t exactSize);
+    // True when p points into this string's own buffer.
+    bool Owns(const char* p) const;
 
     char* data_ = nullptr;
     int32_t length_ = 0;
