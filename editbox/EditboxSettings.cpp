@@ -1,0 +1,6 @@
+#include "editbox/EditboxSettings.h"
+
+EditboxSettings& TheEditboxSettings() {
+    static EditboxSettings settings;
+    return settings;
+}

@@ -1,0 +1,19 @@
+// The system clipboard, as plain 8-bit text in the user's code page.
+#pragma once
+
+#include "core/String.h"
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual bool HasText() = 0;
+    // False (and `text` emptied) when the clipboard holds no text or cannot be opened.
+    virtual bool ReadText(String& text) = 0;
+    // Replaces the clipboard's whole content.
+    virtual bool WriteText(const String& text) = 0;
+};
+
+// Fatal when none has been installed.
+Clipboard& TheClipboard();
+// Returns the clipboard installed before (null for none).
+Clipboard* InstallClipboard(Clipboard* clipboard);
