@@ -1,0 +1,33 @@
+#include "editbox/EncodersShared.h"
+
+#include <cstdint>
+#include <utility>
+
+namespace encoding {
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+char* PrepareOutput(String& out, int64_t length) {
+    // The String keeps up to 4096 spare bytes past a large text.
+    if (length <= 0 || length > INT32_MAX - 4096 - 2) return nullptr;
+    return out.SetLength(int32_t(length));
+}
+
+void TakeOutput(String& text, String& out, int64_t written) {
+    CutTo(out, written);
+    text = std::move(out);
+}
+
+void CutTo(String& text, int64_t written) {
+    if (written <= 0)
+        text.Clear();
+    else if (written < text.Length())
+        text.SetLength(int32_t(written));
+}
+
+}  // namespace encoding

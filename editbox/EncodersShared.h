@@ -1,0 +1,34 @@
+// Pieces the encoder files share. Not for use outside the encoders.
+#pragma once
+
+#include <cstdint>
+
+#include "core/String.h"
+
+namespace encoding {
+
+inline constexpr char kUpperHexDigits[] = "0123456789ABCDEF";
+inline constexpr char kBase64Alphabet[] =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// Value of a hex digit of either case, or -1.
+int HexValue(char c);
+inline bool IsHexDigit(char c) { return HexValue(c) >= 0; }
+
+// A buffer of `length` bytes in `out`, or null when that cannot be held in a String
+// or memory is short. Lengths are counted in 64 bits so that a huge input fails
+// cleanly instead of wrapping.
+char* PrepareOutput(String& out, int64_t length);
+// Cuts `out` to the `written` bytes and makes it the text.
+void TakeOutput(String& text, String& out, int64_t written);
+// Cuts the text to its first `written` bytes after an in-place rewrite.
+void CutTo(String& text, int64_t written);
+
+int64_t Base64EncodedLength(int64_t n, bool lineBreaks);
+// Writes Base64EncodedLength(n, lineBreaks) characters.
+void Base64EncodeBytes(const uint8_t* in, int32_t n, char* out, bool lineBreaks);
+// Decodes up to the first '='; `out` may be `in` itself. Returns the bytes written
+// (at most 3 per 4 characters).
+int32_t Base64DecodeBytes(const char* in, int32_t n, uint8_t* out);
+
+}  // namespace encoding
