@@ -65,6 +65,7 @@ public:
     char* SetLength(int32_t n);
     // As SetLength, but growth allocates exactly n + max(spare, 2) bytes.
     char* SetLength(int32_t n, int32_t spare);
+    // Grows the allocation to at least n bytes (never below length + 2); text unchanged.
     bool Reserve(int32_t n);
 
     bool Assign(const char* bytes, int32_t length);
@@ -99,6 +100,7 @@ public:
     int32_t FindFirstNotOf(const char* set, int32_t start = 0) const;
     int32_t FindLineEnd(int32_t start, int flags = 0) const;
 
+    // <0, 0, >0. A proper prefix sorts first; an empty other sorts first of all.
     int Compare(const String& other, bool caseSensitive = false,
                 int32_t countLimit = kToZero) const;
     int Compare(const char* other, bool caseSensitive = false,
@@ -128,8 +130,17 @@ public:
     void SwapCase();
     void ToUpper();
     void ToLower();
+    // Adds delta to the decimal number ending the text, keeping its digit count ("file09"
+    // becomes "file10"); a directly preceding '-' is its sign unless isUnsigned. Without
+    // a trailing digit, appends defaultNumber, or leaves the text alone when that is
+    // 0x80000000. Returns the new number.
     int32_t AddToTrailingNumber(int32_t delta, bool isUnsigned, int32_t defaultNumber);
 
+    // Cuts the text at any byte of `delimiters` (see the kSplit flags). Empty tokens are
+    // dropped unless kSplitKeepEmpty; emptiness is judged after trimming and unquoting
+    // and before kSplitKeepDelimiter appends the delimiter. kSplitBackslash keeps the
+    // backslash in the token: it only stops the next byte from cutting or quoting.
+    // Returns the number of tokens handed over, the final empty one included.
     int32_t Split(const char* delimiters, int flags, StringReceiver& receiver) const;
 
     // Copies; positions are clipped to the text.
@@ -137,6 +148,8 @@ public:
     String Left(int32_t count) const;
     String Right(int32_t count) const;
 
+    // The HashTable key hash: 4-byte little-endian words, then signed tail bytes, then
+    // the length, added to kHashSeed.
     uint32_t Hash() const;
 
 private:
