@@ -2,12 +2,20 @@
 
 #include <windows.h>
 
+#include "platform/headless/HeadlessFolders.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Files.h"
 
 void InstallWin32SystemServices() {
     InstallClock(&TheWin32Clock());
+    InstallFileSystem(&TheWin32FileSystem());
 }
 
 void InstallWin32Platform() {
     InstallWin32SystemServices();
+}
+
+// The cross-built test host has no file system of its own: it runs on the real one.
+void InstallHostFileSystem() {
+    InstallFileSystem(&TheWin32FileSystem());
 }

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+FileSystem& TheWin32FileSystem();
