@@ -23,47 +23,7 @@ constexpr Base64Values MakeValues() {
 }
 constexpr Base64Values kValues = MakeValues();
 
-// Mail wants lines of at most 76; the break falls after 18 groups.
-constexpr int32_t kGroupsPerLine = 18;
-
 }  // namespace
-
-int64_t Base64EncodedLength(int64_t n, bool lineBreaks) {
-    int64_t groups = (n + 2) / 3;
-    return groups * 4 + (lineBreaks ? groups / kGroupsPerLine * 2 : 0);
-}
-
-void Base64EncodeBytes(const uint8_t* in, int32_t n, char* out, bool lineBreaks) {
-    const char* alphabet = kBase64Alphabet;
-    int32_t i = 0;
-    int32_t groupsOnLine = 0;
-    for (; i + 3 <= n; i += 3) {
-        uint32_t v = uint32_t(in[i]) << 16 | uint32_t(in[i + 1]) << 8 | in[i + 2];
-        out[0] = alphabet[v >> 18];
-        out[1] = alphabet[(v >> 12) & 63];
-        out[2] = alphabet[(v >> 6) & 63];
-        out[3] = alphabet[v & 63];
-        out += 4;
-        if (lineBreaks && ++groupsOnLine == kGroupsPerLine) {
-            out[0] = '\r';
-            out[1] = '\n';
-            out += 2;
-            groupsOnLine = 0;
-        }
-    }
-    if (i < n) {
-        uint32_t v = uint32_t(in[i]) << 16 | (i + 1 < n ? uint32_t(in[i + 1]) << 8 : 0);
-        out[0] = alphabet[v >> 18];
-        out[1] = alphabet[(v >> 12) & 63];
-        out[2] = i + 1 < n ? alphabet[(v >> 6) & 63] : '=';
-        out[3] = '=';
-        out += 4;
-        if (lineBreaks && ++groupsOnLine == kGroupsPerLine) {
-            out[0] = '\r';
-            out[1] = '\n';
-        }
-    }
-}
 
 int32_t Base64DecodeBytes(const char* in, int32_t n, uint8_t* out) {
     const uint8_t* of = kValues.of;
@@ -108,14 +68,31 @@ int32_t Base64DecodeBytes(const char* in, int32_t n, uint8_t* out) {
 }  // namespace encoding
 
 bool Base64Encode(String& text, bool lineBreaks) {
-    if (text.IsEmpty()) return true;
-    String out;
-    int64_t length = encoding::Base64EncodedLength(text.Length(), lineBreaks);
-    char* p = encoding::PrepareOutput(out, length);
+    const int32_t n = text.Length();
+    if (n == 0) return true;
+    const int32_t groups = int32_t((int64_t(n) + 2) / 3);
+    const int64_t length = int64_t(groups) * 4 + (lineBreaks ? groups / encoding::kGroupsPerLine * 2 : 0);
+    // The text grows where it lies and is encoded from the back: every group's
+    // characters land at or after its bytes, so nothing is overwritten before it is
+    // read, and only the growth costs fresh memory.
+    char* p = encoding::GrowInPlace(text, length);
     if (!p) return false;
-    encoding::Base64EncodeBytes(reinterpret_cast<const uint8_t*>(text.Data()), text.Length(), p,
-                                lineBreaks);
-    encoding::TakeOutput(text, out, length);
+    const char* alphabet = encoding::kBase64Alphabet;
+    const uint8_t* in = reinterpret_cast<const uint8_t*>(p);
+    for (int32_t g = groups - 1; g >= 0; --g) {
+        const int32_t i = g * 3;
+        const uint32_t v = uint32_t(in[i]) << 16 | (i + 1 < n ? uint32_t(in[i + 1]) << 8 : 0) |
+                           (i + 2 < n ? in[i + 2] : 0);
+        char* o = p + int64_t(g) * 4 + (lineBreaks ? g / encoding::kGroupsPerLine * 2 : 0);
+        if (lineBreaks && (g + 1) % encoding::kGroupsPerLine == 0) {
+            o[4] = '\r';
+            o[5] = '\n';
+        }
+        o[0] = alphabet[v >> 18];
+        o[1] = alphabet[(v >> 12) & 63];
+        o[2] = i + 1 < n ? alphabet[(v >> 6) & 63] : '=';
+        o[3] = i + 2 < n ? alphabet[v & 63] : '=';
+    }
     return true;
 }
 

@@ -33,16 +33,14 @@ static_assert(sizeof("/%?&\"#<>()[];:@=+\\|~^'*!") - 1 == 24);
 bool HexEncode(String& text) {
     const int32_t n = text.Length();
     if (n == 0) return true;
-    const uint8_t* s = reinterpret_cast<const uint8_t*>(text.Data());
-    String out;
-    char* o = encoding::PrepareOutput(out, int64_t(n) * 2);
-    if (!o) return false;
-    for (int32_t i = 0; i < n; ++i) {
-        o[0] = kUpperHexDigits[s[i] >> 4];
-        o[1] = kUpperHexDigits[s[i] & 15];
-        o += 2;
+    // Rewritten from the back: byte i goes to 2i and 2i + 1, never before it.
+    char* p = encoding::GrowInPlace(text, int64_t(n) * 2);
+    if (!p) return false;
+    for (int32_t i = n - 1; i >= 0; --i) {
+        const uint8_t c = uint8_t(p[i]);
+        p[2 * i] = kUpperHexDigits[c >> 4];
+        p[2 * i + 1] = kUpperHexDigits[c & 15];
     }
-    encoding::TakeOutput(text, out, int64_t(n) * 2);
     return true;
 }
 
@@ -65,22 +63,19 @@ bool UrlEncode(String& text, bool keepSlash) {
     int64_t escapes = 0;
     for (int32_t i = 0; i < n; ++i) escapes += !plain[s[i]];
     if (escapes == 0) return true;
-    int64_t length = n + escapes * 2;
-    String out;
-    char* o = encoding::PrepareOutput(out, length);
-    if (!o) return false;
-    for (int32_t i = 0; i < n; ++i) {
-        uint8_t c = s[i];
+    // Rewritten from the back, where the writes stay behind the bytes still to read.
+    char* p = encoding::GrowInPlace(text, n + escapes * 2);
+    if (!p) return false;
+    for (int32_t r = n - 1, w = int32_t(n + escapes * 2) - 1; r < w; --r) {
+        const uint8_t c = uint8_t(p[r]);
         if (plain[c]) {
-            *o++ = char(c);
+            p[w--] = char(c);
         } else {
-            o[0] = '%';
-            o[1] = kUpperHexDigits[c >> 4];
-            o[2] = kUpperHexDigits[c & 15];
-            o += 3;
+            p[w--] = kUpperHexDigits[c & 15];
+            p[w--] = kUpperHexDigits[c >> 4];
+            p[w--] = '%';
         }
     }
-    encoding::TakeOutput(text, out, length);
     return true;
 }
 

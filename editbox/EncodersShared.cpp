@@ -18,6 +18,11 @@ char* PrepareOutput(String& out, int64_t length) {
     return out.SetLength(int32_t(length));
 }
 
+char* GrowInPlace(String& text, int64_t length) {
+    if (length <= text.Length() || length > INT32_MAX - 4096 - 2) return nullptr;
+    return text.SetLength(int32_t(length));
+}
+
 void TakeOutput(String& text, String& out, int64_t written) {
     CutTo(out, written);
     text = std::move(out);

@@ -19,14 +19,16 @@ inline bool IsHexDigit(char c) { return HexValue(c) >= 0; }
 // or memory is short. Lengths are counted in 64 bits so that a huge input fails
 // cleanly instead of wrapping.
 char* PrepareOutput(String& out, int64_t length);
+// Lengthens the text to `length` bytes, keeping what it holds, for encoders that
+// rewrite it from the back; null (text unchanged) when that cannot be held.
+char* GrowInPlace(String& text, int64_t length);
 // Cuts `out` to the `written` bytes and makes it the text.
 void TakeOutput(String& text, String& out, int64_t written);
 // Cuts the text to its first `written` bytes after an in-place rewrite.
 void CutTo(String& text, int64_t written);
 
-int64_t Base64EncodedLength(int64_t n, bool lineBreaks);
-// Writes Base64EncodedLength(n, lineBreaks) characters.
-void Base64EncodeBytes(const uint8_t* in, int32_t n, char* out, bool lineBreaks);
+// Mail wants lines of at most 76; the break falls after 18 groups of four.
+constexpr int32_t kGroupsPerLine = 18;
 // Decodes up to the first '='; `out` may be `in` itself. Returns the bytes written
 // (at most 3 per 4 characters).
 int32_t Base64DecodeBytes(const char* in, int32_t n, uint8_t* out);

@@ -169,19 +169,18 @@ bool Utf8Encode(String& text) {
     int64_t high = 0;
     for (int32_t i = 0; i < n; ++i) high += s[i] >> 7;
     if (high == 0) return true;
-    String out;
-    char* o = encoding::PrepareOutput(out, n + high);
-    if (!o) return false;
-    for (int32_t i = 0; i < n; ++i) {
-        uint8_t c = s[i];
+    // Rewritten from the back, where the writes stay behind the bytes still to read.
+    char* p = encoding::GrowInPlace(text, n + high);
+    if (!p) return false;
+    for (int32_t r = n - 1, w = int32_t(n + high) - 1; r < w; --r) {
+        const uint8_t c = uint8_t(p[r]);
         if (c < 0x80) {
-            *o++ = char(c);
+            p[w--] = char(c);
         } else {
-            *o++ = char(0xC0 | c >> 6);
-            *o++ = char(0x80 | (c & 0x3F));
+            p[w--] = char(0x80 | (c & 0x3F));
+            p[w--] = char(0xC0 | c >> 6);
         }
     }
-    encoding::TakeOutput(text, out, n + high);
     return true;
 }
 

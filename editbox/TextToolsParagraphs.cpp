@@ -248,9 +248,16 @@ bool ReverseParagraphs(String& text) {
     std::vector<int32_t> starts = ParagraphStarts(text, true);
     const size_t count = starts.size() - 1;
     if (count < 2) return true;
-    std::vector<int32_t> order(count);
-    for (size_t k = 0; k < count; ++k) order[k] = int32_t(count - 1 - k);
-    return Reassemble(text, starts, order.data(), count);
+    // In place: turning the whole text round puts the paragraphs in reverse order, each
+    // one backwards; turning each of them round again restores its bytes.
+    char* p = text.Data();
+    const int32_t n = text.Length();
+    std::reverse(p, p + n);
+    for (size_t k = 0; k < count; ++k) {
+        int32_t end = n - starts[k];
+        std::reverse(p + end - (starts[k + 1] - starts[k]), p + end);
+    }
+    return true;
 }
 
 bool RandomizeParagraphs(String& text) {
