@@ -291,7 +291,7 @@ protected:
     virtual void OnChanged() {}
 
 private:
-    void ApplyEdit(int32_t start, int32_t removeCount, const char* bytes, int32_t count);
+    bool ApplyEdit(int32_t start, int32_t removeCount, const char* bytes, int32_t count);
     void ReplaceWholeText(const String& text);
     void CutToMaximumLength();
     void AdjustPositions(int32_t start, int32_t removed, int32_t inserted);
@@ -310,6 +310,9 @@ private:
     void NotifyScroll();
     int32_t TextLeft() const { return kTextMargin - horizontalOffset_; }
     void PaintLine(Surface& surface, int32_t line, int32_t y, const Rect& clip);
+    void StartTextDrag(int32_t index);
+    String SelectionText() const;
+    bool CanSelect() const { return (style_ & kEditboxNoShiftSelect) == 0; }
 
     TextBox box_;
     EditboxHost* host_ = nullptr;
@@ -325,6 +328,7 @@ private:
     int32_t caretLine_ = -1;
     // The x the vertical movements aim for; -1 = take the caret's.
     int32_t rememberedX_ = -1;
+    bool keepRememberedX_ = false;
     int32_t changeDepth_ = 0;
 
     EditboxFilterList filter_;
@@ -344,9 +348,12 @@ private:
     int32_t topLine_ = 0;
     int32_t horizontalOffset_ = 0;
     bool focused_ = false;
+    Vector<int32_t> paintAdvances_;
 
     // Mouse and drag state.
     bool selecting_ = false;
+    int32_t mouseAnchor_ = 0;  // where the press that is selecting began
+    int32_t dropIndex_ = -1;  // the last index the dragged pointer was over
     int32_t dragState_ = -1;
     int32_t dragFirst_ = 0;  // the dragged range, noted when the drag began
     int32_t dragEnd_ = 0;

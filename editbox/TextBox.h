@@ -23,6 +23,10 @@ struct TextBoxLine {
     int32_t totalCount = 0;
     int32_t width = 0;
     int32_t flags = 0;
+    // The furthest index the line breaker looked at to end this line: overflow tests
+    // look ahead past the break (kerning, swallowed spaces, the second byte of a line
+    // break), so an edit up to here can change the line.
+    int32_t reach = 0;
 };
 
 // Units of SetTabDistance.
@@ -110,21 +114,20 @@ public:
     int32_t LineHeight();
     int32_t LineY(int32_t line);
     // Pixels of one tab stop for the current font, unit and wrap width.
-    int32_t TabWidth() const;
+    int32_t TabWidth() const { return tabWidth_; }
     // The advance of every visible character of `line`, for drawing. Tabs get the
     // distance to their stop. Returns the count written (the visible count).
     int32_t LineAdvances(int32_t line, Vector<int32_t>& advances);
 
 private:
-    struct Breaker;
-
-    int32_t Advance(int32_t index, int32_t x) const;
-    void MeasureLine(TextBoxLine& line) const;
-    void BreakLine(int32_t start, int32_t tabWidth, TextBoxLine& line, bool& last) const;
+    int32_t Advance(int32_t index, int64_t x) const;
+    void BreakLine(int32_t start, TextBoxLine& line, bool& last) const;
     void StoreLine(int32_t index, const TextBoxLine& line);
+    void SpliceLines(int32_t first, int32_t oldCount, const Vector<TextBoxLine>& fresh);
     int32_t FindLine(int32_t index) const;
     void LoadFontTables();
-    bool CanLayOut() const;
+    void UpdateTabWidth();
+    bool CanLayOut() const { return font_ && wrapWidth_ > 0; }
 
     String text_;
     const Font* font_ = nullptr;
@@ -150,4 +153,5 @@ private:
     int32_t overhangs_[256] = {};
     std::unique_ptr<int16_t[]> kerning_;
     int32_t fixedWidth_ = 0;  // 0 = proportional
+    int32_t tabWidth_ = 1;
 };

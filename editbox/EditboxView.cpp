@@ -1,0 +1,309 @@
+#include <algorithm>
+
+#include "editbox/Editbox.h"
+#include "editbox/EditboxSettings.h"
+
+namespace {
+
+int32_t CaretWidthSetting() {
+    return std::clamp(TheEditboxSettings().caretWidth, 1, 99);
+}
+
+}  // namespace
+
+// ---- fonts and layout options ----
+
+const Font* Editbox::CurrentFont() const {
+    const Font* wanted = IsFixedPitch() ? fixedFont_.get() : variableFont_.get();
+    if (wanted) return wanted;
+    return variableFont_ ? variableFont_.get() : fixedFont_.get();
+}
+
+void Editbox::SetFonts(std::unique_ptr<Font> variablePitch, std::unique_ptr<Font> fixedPitch) {
+    box_.SetFont(nullptr);
+    variableFont_ = std::move(variablePitch);
+    fixedFont_ = std::move(fixedPitch);
+    box_.SetFont(CurrentFont());
+    RefreshTabDistance();
+    UpdateWrapWidth();
+    UpdateCaret();
+    Invalidate();
+}
+
+void Editbox::RefreshSettings() {
+    const EditboxSettings& settings = TheEditboxSettings();
+    FontRequest variable;
+    variable.face = settings.fontFace;
+    variable.points = settings.fontPoints;
+    variable.bold = settings.fontBold;
+    variable.italic = settings.fontItalic;
+    variable.charset = settings.fontCharset;
+    FontRequest fixed;
+    fixed.face = settings.fixedFontFace;
+    fixed.points = settings.fontPoints;
+    fixed.bold = settings.fixedFontBold;
+    fixed.italic = settings.fixedFontItalic;
+    fixed.fixedPitch = true;
+    fixed.charset = settings.fontCharset;
+    SetFonts(TheFontSource().OpenFont(variable), TheFontSource().OpenFont(fixed));
+}
+
+void Editbox::RefreshTabDistance() {
+    const EditboxSettings& settings = TheEditboxSettings();
+    if (IsFixedPitch())
+        box_.SetTabDistance(std::clamp(settings.tabDistanceFixed, 1, 99), kTabCharacters);
+    else
+        box_.SetTabDistance(std::clamp(settings.tabDistanceVariable, 0.5, 100.0), kTabInches);
+    caretLine_ = -1;
+    ScrollCaretIntoView();
+    Invalidate();
+}
+
+void Editbox::UpdateWrapWidth() {
+    int32_t width = TextBox::kUnbounded;
+    if (box_.WordWrap() && clientWidth_ > 0)
+        width = std::max(1, clientWidth_ - 2 * kTextMargin - CaretWidthSetting());
+    box_.SetWrapWidth(width);
+    caretLine_ = -1;
+}
+
+void Editbox::SetWordWrap(bool on) {
+    if (on && !IsMultiLine()) return;
+    if (on && horizontalOffset_ != 0) SetHorizontalOffset(0);
+    if (on == box_.WordWrap()) return;
+    // Keep the same text at the top of the view across the re-layout.
+    int32_t topIndex = std::max(0, box_.LineStart(topLine_));
+    box_.SetWordWrap(on);
+    UpdateWrapWidth();
+    topLine_ = box_.LineOfIndex(topIndex);
+    box_.SetFirstVisibleLine(topLine_);
+    caretLine_ = -1;
+    ScrollCaretIntoView();
+    Invalidate();
+    NotifyScroll();
+    UpdateCaret();
+}
+
+void Editbox::SetFixedPitch(bool on) {
+    if (on == IsFixedPitch()) return;
+    style_ ^= kEditboxFixedPitch;
+    box_.SetFont(CurrentFont());
+    RefreshTabDistance();
+    if (owner_) owner_->EditboxFixedPitchToggled(*this);
+    UpdateCaret();
+    Invalidate();
+    NotifyScroll();
+}
+
+void Editbox::ExchangeOptions(EditboxOptionExchange& exchange) {
+    if (!(style_ & kEditboxNoWordBreakOption)) {
+        bool wrap = WordWrap();
+        exchange.ExchangeBool("WordBreak", wrap);
+        if (exchange.IsLoading()) SetWordWrap(wrap);
+    }
+    if (!(style_ & kEditboxNoFixedPitchOption)) {
+        bool fixed = IsFixedPitch();
+        exchange.ExchangeBool("FixedPitch", fixed);
+        if (exchange.IsLoading()) SetFixedPitch(fixed);
+    }
+}
+
+// ---- view ----
+
+void Editbox::Invalidate() {
+    if (host_) host_->InvalidateAll();
+}
+
+void Editbox::NotifyScroll() {
+    if (host_) host_->ScrollStateChanged();
+}
+
+void Editbox::OnSize(int32_t width, int32_t height) {
+    clientWidth_ = std::max(0, width);
+    clientHeight_ = std::max(0, height);
+    UpdateWrapWidth();
+    ScrollCaretIntoView();
+    Invalidate();
+    NotifyScroll();
+    UpdateCaret();
+}
+
+void Editbox::OnFocus(bool focused) {
+    focused_ = focused;
+    UpdateCaret();
+}
+
+int32_t Editbox::VisibleLineCount() {
+    int32_t height = box_.LineHeight();
+    if (height <= 0 || clientHeight_ <= 0) return 1;
+    return std::max(1, clientHeight_ / height);
+}
+
+void Editbox::ScrollToLine(int32_t line) {
+    line = std::max(0, line);
+    if (line > 0) {
+        box_.EnsureLayout(line, 0);
+        if (line > box_.LastLaidOutLine()) line = std::max(0, box_.LastLaidOutLine());
+    }
+    if (line == topLine_) return;
+    topLine_ = line;
+    box_.SetFirstVisibleLine(line);
+    Invalidate();
+    NotifyScroll();
+    UpdateCaret();
+}
+
+void Editbox::ScrollLines(int32_t delta) {
+    ScrollToLine(int32_t(std::clamp<int64_t>(int64_t(topLine_) + delta, 0, 0x7FFFFFFF)));
+}
+
+void Editbox::SetHorizontalOffset(int32_t x) {
+    x = std::max(0, x);
+    if (x == horizontalOffset_) return;
+    horizontalOffset_ = x;
+    Invalidate();
+    NotifyScroll();
+    UpdateCaret();
+}
+
+void Editbox::ScrollCaretIntoView() {
+    int32_t line = CaretLine();
+    int32_t visible = VisibleLineCount();
+    int32_t top = topLine_;
+    if (line < top)
+        top = line;
+    else if (line >= top + visible)
+        top = line - visible + 1;
+    if (top != topLine_) {
+        topLine_ = top;
+        box_.SetFirstVisibleLine(top);
+        Invalidate();
+        NotifyScroll();
+    }
+    // Horizontal scrolling only matters when lines are not wrapped to the view.
+    if (clientWidth_ > 0 && !box_.WordWrap()) {
+        int32_t x = box_.XOfIndex(caret_, line);
+        int32_t room = std::max(1, clientWidth_ - 2 * kTextMargin - CaretWidthSetting());
+        int32_t offset = horizontalOffset_;
+        if (x < offset)
+            offset = std::max(0, x - room / 4);
+        else if (x > offset + room)
+            offset = x - room * 3 / 4;
+        SetHorizontalOffset(offset);
+    }
+    UpdateCaret();
+}
+
+void Editbox::CaretPoint(int32_t& x, int32_t& y) {
+    int32_t line = CaretLine();
+    x = TextLeft() + box_.XOfIndex(caret_, line);
+    y = (line - topLine_) * box_.LineHeight();
+}
+
+void Editbox::UpdateCaret() {
+    if (!host_) return;
+    if (!focused_) {
+        host_->PlaceCaret(0, 0, 0, 0);
+        return;
+    }
+    int32_t x, y;
+    CaretPoint(x, y);
+    host_->PlaceCaret(x, y, CaretWidthSetting(), box_.LineHeight());
+}
+
+EditboxScrollState Editbox::GetScrollState() {
+    EditboxScrollState state;
+    state.topLine = topLine_;
+    state.visibleLines = VisibleLineCount();
+    box_.EnsureLayout(topLine_ + state.visibleLines, 0);
+    state.lineCount = std::max(1, box_.EstimatedLineCount());
+    state.horizontalOffset = horizontalOffset_;
+    int32_t widest = 0;
+    int32_t last = std::min(topLine_ + state.visibleLines, box_.LastLaidOutLine());
+    for (int32_t line = topLine_; line <= last; ++line) widest = std::max(widest, box_.LineWidth(line));
+    state.pageWidth = clientWidth_;
+    state.horizontalExtent = box_.WordWrap()
+                                 ? clientWidth_
+                                 : std::max(widest + 2 * kTextMargin + CaretWidthSetting(),
+                                            horizontalOffset_ + clientWidth_);
+    return state;
+}
+
+EditboxStatus Editbox::GetStatus() {
+    EditboxStatus status;
+    int32_t line = CaretLine();
+    status.caretLine = line + 1;
+    status.lineCount = box_.LineCount();
+    status.caretColumn = caret_ - std::max(0, box_.LineStart(line)) + 1;
+    status.lineLength = std::max(0, box_.LineVisibleCount(line));
+    return status;
+}
+
+// ---- painting ----
+
+void Editbox::Paint(Surface& surface) {
+    Rect clip = surface.ClipBounds();
+    surface.Fill(clip, surface.SystemColor(SurfaceColor::Window));
+    int32_t height = box_.LineHeight();
+    if (height <= 0 || clip.IsEmpty() || !CurrentFont()) return;
+    int32_t first = topLine_ + std::max(0, clip.top) / height;
+    int32_t last = topLine_ + std::max(0, clip.bottom - 1) / height;
+    box_.EnsureLayout(last, 0);
+    last = std::min(last, box_.LastLaidOutLine());
+    for (int32_t line = first; line <= last; ++line)
+        PaintLine(surface, line, (line - topLine_) * height, clip);
+}
+
+// Draws one display line in runs that break at tabs (which are not drawn, only
+// skipped) and at the selection's ends (which change the colours).
+void Editbox::PaintLine(Surface& surface, int32_t line, int32_t y, const Rect& clip) {
+    TextBoxLine record;
+    if (!box_.GetLine(line, record)) return;
+    const Font& font = *CurrentFont();
+    int32_t height = box_.LineHeight();
+    int32_t count = box_.LineAdvances(line, paintAdvances_);
+    const int32_t* advances = paintAdvances_.Data();
+    const char* text = Text().c_str() + record.start;
+    int32_t selFirst = SelectionStart() - record.start;
+    int32_t selEnd = SelectionEnd() - record.start;
+    bool selection = HasSelection();
+    Color ink = surface.SystemColor(SurfaceColor::WindowText);
+    Color selectionInk = surface.SystemColor(SurfaceColor::SelectionText);
+    Color selectionBack = surface.SystemColor(SurfaceColor::Selection);
+
+    int64_t x = int64_t(TextLeft()) + box_.AlignmentOffset(line);
+    int32_t i = 0;
+    while (i < count && x < clip.right) {
+        bool selected = selection && i >= selFirst && i < selEnd;
+        // A run ends at a tab, at a selection boundary, or after a bounded length.
+        int32_t end = i;
+        int64_t width = 0;
+        if (text[i] == '\t') {
+            width = advances[i];
+            end = i + 1;
+        } else {
+            int32_t limit = std::min(count, i + 256);
+            if (selection && selFirst > i) limit = std::min(limit, selFirst);
+            if (selection && selEnd > i) limit = std::min(limit, selEnd);
+            while (end < limit && text[end] != '\t') width += advances[end++];
+        }
+        if (x + width > clip.left) {
+            int32_t left = int32_t(std::max<int64_t>(x, -0x40000000));
+            int32_t right = int32_t(std::min<int64_t>(x + width, 0x3FFFFFFF));
+            if (selected) surface.Fill(Rect{left, y, right, y + height}, selectionBack);
+            if (text[i] != '\t')
+                surface.DrawRun(font, left, y, text + i, end - i, advances + i,
+                                selected ? selectionInk : ink);
+        }
+        x += width;
+        i = end;
+    }
+    // A selected line break (or swallowed spaces) shows as a block after the text.
+    bool breakSelected = selection && record.totalCount > record.visibleCount &&
+                         selFirst <= record.visibleCount && selEnd > record.visibleCount;
+    if (breakSelected && i >= count && x < clip.right) {
+        int32_t left = int32_t(std::max<int64_t>(x, -0x40000000));
+        surface.Fill(Rect{left, y, left + std::max(1, font.AverageWidth()), y + height},
+                     selectionBack);
+    }
+}
