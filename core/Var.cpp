@@ -559,7 +559,8 @@ bool Var::ConvertTo(int32_t type) {
 bool Var::Compare(const Var& other, int32_t op) const {
     if (op < kVarEqual || op > kVarGreater) return false;
     VarStorage a = Storage(), b = other.Storage();
-    if (a == kVarStoreWhole && b == kVarStoreWhole) return Holds(CompareSplit(p_.whole, other.p_.whole), op);
+    if (a == kVarStoreWhole && b == kVarStoreWhole)
+        return Holds(CompareSplit(p_.whole, other.p_.whole), op);
     bool numberA = a == kVarStoreWhole || a == kVarStoreReal;
     bool numberB = b == kVarStoreWhole || b == kVarStoreReal;
     if (numberA && numberB) return HoldsReal(ToReal(), other.ToReal(), op);
@@ -600,13 +601,14 @@ int32_t ReadVarValue(const char* text, Var& value) {
     double r;
     uint32_t address;
     DateTime d;
+    bool whole = ReadWhole(word, &w);
     if (EqualsNoCase(word, "true") || EqualsNoCase(word, "false"))
         value = Var::Boolean(FoldCase(word.p[0]) == 't');
-    else if (ReadWhole(word, &w) && w.FitsIn(kVarInteger))
+    else if (whole && w.FitsIn(kVarInteger))
         value = Var::Integer(int32_t(w.Value()));
-    else if (ReadWhole(word, &w) && w.FitsIn(kVarLargeInteger))
+    else if (whole && w.FitsIn(kVarLargeInteger))
         value = Var::LargeInteger(w.Value());
-    else if (ReadWhole(word, &w) && !w.negative)
+    else if (whole && !w.negative)
         value = Var::UnsignedLargeInteger(w.magnitude);
     else if (ReadReal(word, &r))
         value = Var::Rational(r);

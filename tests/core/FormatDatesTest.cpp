@@ -3,6 +3,7 @@
 #include "core/DateTime.h"
 #include "core/FormatDates.h"
 #include "platform/Clock.h"
+#include "platform/headless/HeadlessClock.h"
 
 namespace {
 
@@ -143,6 +144,32 @@ TEST(Clock, SleepAdvancesTheTick) {
     uint32_t before = TheClock().TickCount();
     TheClock().Sleep(20);
     EXPECT_GE(uint32_t(TheClock().TickCount() - before), 15u);
+}
+
+// Retry loops in other tests lean on this: virtual ticks move only by Sleep, and
+// Sleep then does not wait.
+TEST(HeadlessClock, PinnedTimeAndVirtualTicks) {
+    HeadlessClock clock;
+    clock.UseVirtualTicks(0xFFFFFF00u);
+    clock.Sleep(100000);
+    clock.Sleep(500);
+    EXPECT_EQ(clock.TickCount(), 0xFFFFFF00u + 100500u);
+    EXPECT_EQ(clock.SleepCount(), 2);
+    EXPECT_EQ(clock.SleptMilliseconds(), 100500u);
+
+    clock.SetNow(DateTime::At(2026, 12, 4, 13, 5, 9));
+    clock.SetTimeZone(TimeZone{300, 0, -60, true});
+    Clock* previous = InstallClock(&clock);
+    String stamp = FormatDateTime(clock.LocalNow(), "dd M yy HH:ii:ss b");
+    InstallClock(previous);
+    EXPECT_STREQ(stamp.c_str(), "04 Dec 2026 13:05:09 -0400");
+
+    clock.UseRealNow();
+    clock.UseRealTimeZone();
+    EXPECT_TRUE(clock.LocalNow().HasTime());
+    TimeZone real = clock.LocalTimeZone();
+    EXPECT_EQ(real.standardBias, 0);
+    EXPECT_LE(real.daylightBias, 0);
 }
 
 }  // namespace

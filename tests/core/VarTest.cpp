@@ -190,14 +190,22 @@ TEST(Var, SetFromTextChecksFormAndRange) {
 
 TEST(Var, TextFormsReadBack) {
     const Var values[] = {
-        Var::Boolean(true),         Var::Character('q'),
-        Var::Byte(200),             Var::SmallInteger(-300),
-        Var::UnsignedSmallInteger(60000), Var::Integer(INT32_MIN),
-        Var::UnsignedInteger(UINT32_MAX), Var::LargeInteger(INT64_MAX),
-        Var::UnsignedLargeInteger(UINT64_MAX), Var::SmallRational(1.25f),
-        Var::Rational(-1234.5),     Var::Text("x;y"),
-        Var::Date(DateTime::Date(1999, 12, 31)), Var::DateAndTime(DateTime::At(2000, 1, 1, 0, 0, 0)),
-        Var::Time(DateTime::Time(23, 59, 59)), Var::IPAddress(0x7F000001),
+        Var::Boolean(true),
+        Var::Character('q'),
+        Var::Byte(200),
+        Var::SmallInteger(-300),
+        Var::UnsignedSmallInteger(60000),
+        Var::Integer(INT32_MIN),
+        Var::UnsignedInteger(UINT32_MAX),
+        Var::LargeInteger(INT64_MAX),
+        Var::UnsignedLargeInteger(UINT64_MAX),
+        Var::SmallRational(1.25f),
+        Var::Rational(-1234.5),
+        Var::Text("x;y"),
+        Var::Date(DateTime::Date(1999, 12, 31)),
+        Var::DateAndTime(DateTime::At(2000, 1, 1, 0, 0, 0)),
+        Var::Time(DateTime::Time(23, 59, 59)),
+        Var::IPAddress(0x7F000001),
     };
     for (const Var& v : values) {
         Var back;
