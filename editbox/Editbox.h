@@ -304,6 +304,7 @@ private:
     bool FilterEdit(const String& newText, int32_t newCaret);
     int32_t ClampCaret(int32_t index) const;
     void RestoreUndo(const EditboxUndo& record);
+    void DropUndo(int32_t index);
     void UpdateWrapWidth();
     void UpdateCaret();
     void Invalidate();
@@ -335,6 +336,9 @@ private:
     bool filterActive_ = false;
 
     Vector<EditboxUndo*> undo_;
+    // The buffer of the last snapshot dropped, reused for the next one: with a large
+    // document every keystroke would otherwise fault in a fresh copy's worth of pages.
+    String undoSpare_;
     int32_t undoPosition_ = 0;
     int32_t undoSuspend_ = 0;
 

@@ -7,16 +7,21 @@ void Editbox::ResumeUndo() {
     if (undoSuspend_ > 0) --undoSuspend_;
 }
 
+void Editbox::DropUndo(int32_t index) {
+    EditboxUndo* record = undo_[index];
+    if (record->text.Size() > undoSpare_.Size()) undoSpare_.Swap(record->text);
+    delete record;
+    undo_.Remove(index);
+}
+
 void Editbox::PushUndo() {
     if (undoSuspend_ > 0) return;
     style_ |= kEditboxModifiedByEdit;
     // A new change ends the redo history.
-    while (undo_.Count() > std::max(undoPosition_ + 1, 0)) {
-        delete undo_[undo_.Count() - 1];
-        undo_.Remove(undo_.Count() - 1);
-    }
+    while (undo_.Count() > std::max(undoPosition_ + 1, 0)) DropUndo(undo_.Count() - 1);
     EditboxUndo* record = new (std::nothrow) EditboxUndo;
     if (!record) return;
+    record->text.Swap(undoSpare_);
     if (!record->text.Assign(Text())) {
         delete record;
         return;
@@ -42,14 +47,8 @@ void Editbox::PushUndo() {
         }
     }
     int32_t surplus = std::min(oldestKept, count - kUndoMinimumRecords);
-    if (surplus > 0) {
-        for (int32_t i = 0; i < surplus; ++i) delete undo_[i];
-        for (int32_t i = 0; i < surplus; ++i) undo_.Remove(0);
-    }
-    if (undo_.Count() >= kUndoRecordLimit) {
-        delete undo_[0];
-        undo_.Remove(0);
-    }
+    for (int32_t i = 0; i < surplus; ++i) DropUndo(0);
+    if (undo_.Count() >= kUndoRecordLimit) DropUndo(0);
     undoPosition_ = undo_.Count() - 1;
 }
 

@@ -158,23 +158,24 @@ void TextBox::UpdateTabWidth() {
     tabWidth_ = std::max(1, width);
 }
 
+// The advance of a byte other than a tab: its width plus the kerning with a printable
+// successor. Reading p[1] is safe at the last byte: the text is followed by zeros.
+inline int32_t TextBox::GlyphAdvance(const uint8_t* p) const {
+    if (fixedWidth_) return fixedWidth_;
+    int32_t w = widths_[p[0]];
+    if (kerning_ && p[1] > 32) w += kerning_[(p[0] << 8) | p[1]];
+    return w;
+}
+
 // The pixel advance of the character at `index` when it starts `x` pixels into its
-// line. Tabs run to the next stop; other characters take their width plus the kerning
-// with a printable successor.
+// line; tabs run to the next stop.
 int32_t TextBox::Advance(int32_t index, int64_t x) const {
-    const char* text = text_.c_str();
-    uint8_t c = uint8_t(text[index]);
-    if (c == '\t') {
+    const uint8_t* p = reinterpret_cast<const uint8_t*>(text_.c_str()) + index;
+    if (*p == '\t') {
         int64_t stop = (x / tabWidth_ + 1) * tabWidth_;
         return ClampWidth(stop - x);
     }
-    if (fixedWidth_) return fixedWidth_;
-    int32_t w = widths_[c];
-    if (kerning_ && index + 1 < text_.Length()) {
-        uint8_t next = uint8_t(text[index + 1]);
-        if (next > 32) w += kerning_[(c << 8) | next];
-    }
-    return w;
+    return GlyphAdvance(p);
 }
 
 void TextBox::BreakLine(int32_t start, TextBoxLine& line, bool& last) const {
@@ -223,9 +224,16 @@ void TextBox::BreakLine(int32_t start, TextBoxLine& line, bool& last) const {
             continue;
         }
         if (!wrap_) {
-            x += Advance(i, x);
-            ++count;
-            ++i;
+            // Without wrapping only line breaks and tabs interrupt a run.
+            const uint8_t* p = reinterpret_cast<const uint8_t*>(text);
+            int32_t runStart = i;
+            int64_t run = 0;
+            do {
+                run += GlyphAdvance(p + i);
+                ++i;
+            } while (i < length && !(p[i] <= '\r' && (p[i] == '\n' || p[i] == '\r' || p[i] == '\t')));
+            x += run;
+            count += i - runStart;
             continue;
         }
         if (c == ' ' && !previousBlank) {
@@ -233,7 +241,7 @@ void TextBox::BreakLine(int32_t start, TextBoxLine& line, bool& last) const {
             candidateShown = false;
             xBeforeCandidate = x;
         }
-        int32_t w = Advance(i, x);
+        int32_t w = GlyphAdvance(reinterpret_cast<const uint8_t*>(text) + i);
         if (count > 0 && x + w + overhangs_[uint8_t(c)] > wrapWidth_) {
             int32_t next;
             if (candidate >= 0) {

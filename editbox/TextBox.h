@@ -120,6 +120,7 @@ public:
     int32_t LineAdvances(int32_t line, Vector<int32_t>& advances);
 
 private:
+    int32_t GlyphAdvance(const uint8_t* p) const;
     int32_t Advance(int32_t index, int64_t x) const;
     void BreakLine(int32_t start, TextBoxLine& line, bool& last) const;
     void StoreLine(int32_t index, const TextBoxLine& line);
