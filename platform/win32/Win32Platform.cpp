@@ -3,8 +3,12 @@
 #include <windows.h>
 
 #include "platform/headless/HeadlessFolders.h"
+#include "platform/win32/Win32Ask.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Drawing.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Window.h"
 
 void InstallWin32SystemServices() {
     InstallClock(&TheWin32Clock());
@@ -13,6 +17,11 @@ void InstallWin32SystemServices() {
 
 void InstallWin32Platform() {
     InstallWin32SystemServices();
+    InstallAsk(&TheWin32Ask());
+    InstallWindowSystem(&TheWin32WindowSystem());
+    InstallFontSource(&TheWin32FontSource());
+    InstallClipboard(&TheWin32Clipboard());
+    InstallSound(&TheWin32Sound());
 }
 
 // The cross-built test host has no file system of its own: it runs on the real one.

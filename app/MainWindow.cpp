@@ -1,0 +1,228 @@
+#include "app/MainWindow.h"
+
+#include "app/AppIdentity.h"
+#include "app/MenuHelp.h"
+#include "core/FormatNumbers.h"
+#include "platform/Ask.h"
+#include "ui/EditboxKeys.h"
+
+namespace {
+
+constexpr int32_t kStatusFieldChars = 16;
+
+}  // namespace
+
+MainWindow::MainWindow()
+    : DocumentWindow(TheAppIdentity().productName),
+      editbox_(1 | kEditboxMultiLine | kEditboxTabs) {
+    editbox_.SetKind(3);
+    editbox_.SetOwner(this);
+}
+
+MainWindow::~MainWindow() {
+    // The window goes before the editbox it shows.
+    if (Host() && Host()->Exists()) Host()->Destroy();
+    editbox_.SetOwner(nullptr);
+}
+
+bool MainWindow::QueryClose() {
+    return DocumentWindow::QueryClose();
+}
+
+bool MainWindow::Command(int32_t command) {
+    switch (command) {
+        case kCmdAbout:
+            ShowAbout();
+            return true;
+        case kCmdEditWordWrap:
+        case kCmdEditInsertMode:
+        case kCmdEditFixedPitch:
+            EditboxCommand(editbox_, command);
+            return true;
+        case kCmdFullPathOnCaption:
+            UpdateCaption();
+            return true;
+        case kCmdRefreshStatusBar:
+            RefreshStatusFields();
+            return true;
+        case kCmdStatusBarShown:
+            ApplyStatusBarShown();
+            return true;
+        case kCmdToolbarShown:
+            if (Host()) Host()->SetToolbar(toolbarShown_ ? &toolbar_ : nullptr);
+            return true;
+        default:
+            break;
+    }
+    if (DocumentWindow::Command(command)) return true;
+    // The rest of the editbox's commands reach it from the Edit menu and toolbar.
+    if (EditboxCommand(editbox_, command)) return true;
+    return false;
+}
+
+void MainWindow::WindowCreated() {
+    BuildMenus();
+    BuildToolbar();
+    if (statusBarShown_) BuildStatusBar();
+    editbox_.RefreshSettings();
+    Host()->AttachEditbox(editbox_);
+    Host()->AddShortcut(kKeyF1 + 3, kModCtrl, kCmdExit);
+    RefreshToolbarEnabling();
+    RefreshStatusFields();
+}
+
+bool MainWindow::IsModified() const {
+    return editbox_.Text() != savedText_;
+}
+
+void MainWindow::DocumentClosed() {
+    editbox_.SetText(String());
+    savedText_ = String();
+    if (!loading_) lockFile_.Close();
+}
+
+void MainWindow::RememberPosition() {
+    rememberedCaret_ = editbox_.Caret();
+    rememberedTopLine_ = editbox_.TopLine();
+}
+
+void MainWindow::RestorePosition() {
+    editbox_.ScrollToLine(rememberedTopLine_);
+    editbox_.SetCaret(rememberedCaret_, false);
+}
+
+void MainWindow::BuildOptionsMenu(Menu& menu) {
+    menu.Add("Full path on caption", kCmdFullPathOnCaption).checked = fullPathOnCaption_;
+    menu.Add("Status bar visible", kCmdStatusBarShown).checked = statusBarShown_;
+    menu.Add("Toolbar visible", kCmdToolbarShown).checked = toolbarShown_;
+}
+
+void MainWindow::BuildMenus() {
+    menuBar_ = Menu();
+    Menu& file = menuBar_.AddSubmenu("&File");
+    file.Add("E&xit\tCtrl+F4", kCmdExit);
+    Menu& edit = menuBar_.AddSubmenu("&Edit");
+    BuildEditboxMenu(editbox_, edit);
+    Menu& options = menuBar_.AddSubmenu("&Options");
+    BuildOptionsMenu(options);
+    Menu& help = menuBar_.AddSubmenu("&Help");
+    help.Add("&About", kCmdAbout);
+    if (Host()) Host()->SetMenuBar(&menuBar_);
+}
+
+// Menus are rebuilt as they open: the editbox entries and their wording follow the
+// selection and the clipboard at that moment.
+void MainWindow::OnMenuOpening() {
+    for (int32_t i = 0; i < menuBar_.Count(); ++i) {
+        const MenuItem& top = menuBar_.Item(i);
+        if (!top.submenu) continue;
+        if (top.label == "&Edit") {
+            *top.submenu = Menu(top.label);
+            BuildEditboxMenu(editbox_, *top.submenu);
+        } else if (top.label == "&Options") {
+            *top.submenu = Menu(top.label);
+            BuildOptionsMenu(*top.submenu);
+        }
+    }
+}
+
+// An option item flips its flag first; its command then applies the new value, which
+// is also what loading the settings asks for without flipping anything.
+void MainWindow::OnFrameCommand(int32_t command) {
+    switch (command) {
+        case kCmdFullPathOnCaption: fullPathOnCaption_ = !fullPathOnCaption_; break;
+        case kCmdStatusBarShown: statusBarShown_ = !statusBarShown_; break;
+        case kCmdToolbarShown: toolbarShown_ = !toolbarShown_; break;
+        default: break;
+    }
+    Command(command);
+}
+
+void MainWindow::OnMenuHighlight(int32_t command) {
+    if (!Host()) return;
+    if (command == 0) {
+        Host()->ShowStatusHelp(String());
+        return;
+    }
+    const char* text = MenuHelpText(command);
+    Host()->ShowStatusHelp(text ? String(text) : String(" "));
+}
+
+void MainWindow::BuildToolbar() {
+    toolbar_ = Toolbar();
+    toolbar_.AddButton(kCmdEditCut, "Cut", "Cut the currently selected text to the clipboard (Ctrl+X).");
+    toolbar_.AddButton(kCmdEditCopy, "Copy", "Copy the currently selected text to the clipboard (Ctrl+C).");
+    toolbar_.AddButton(kCmdEditPaste, "Paste", "Paste the text in the clipboard (Ctrl+V).");
+    toolbar_.AddSeparator();
+    toolbar_.AddButton(kCmdEditUndo, "Undo", "Undo the last change (Ctrl+Z).");
+    if (Host() && toolbarShown_) Host()->SetToolbar(&toolbar_);
+}
+
+void MainWindow::BuildStatusBar() {
+    statusBar_ = StatusBar();
+    statusBar_.AddField(kStatusFieldChars, "Caret Line/Total Lines");
+    statusBar_.AddField(kStatusFieldChars, "Caret Column/Line Length");
+    RefreshStatusFields();
+    if (Host()) Host()->SetStatusBar(&statusBar_);
+}
+
+void MainWindow::ApplyStatusBarShown() {
+    if (statusBarShown_) {
+        BuildStatusBar();
+    } else if (Host()) {
+        Host()->SetStatusBar(nullptr);
+    }
+}
+
+String MainWindow::StatusFigures(int32_t first, int32_t second) {
+    return String::Formatted("%s / %s", FormatGroupedInteger(first).c_str(),
+                             FormatGroupedInteger(second).c_str());
+}
+
+void MainWindow::RefreshStatusFields() {
+    if (!statusBarShown_ || statusBar_.Count() < 2) return;
+    EditboxStatus status = editbox_.GetStatus();
+    bool changed = statusBar_.SetText(0, StatusFigures(status.caretLine, status.lineCount));
+    changed |= statusBar_.SetText(1, StatusFigures(status.caretColumn, status.lineLength));
+    if (changed && Host()) Host()->RefreshStatusBar();
+}
+
+void MainWindow::RefreshToolbarEnabling() {
+    bool hasText = editbox_.GetTextLength() > 0;
+    bool changed = toolbar_.SetEnabled(kCmdEditCut, hasText);
+    changed |= toolbar_.SetEnabled(kCmdEditCopy, hasText);
+    changed |= toolbar_.SetEnabled(kCmdEditUndo, editbox_.CanUndo());
+    if (changed && Host()) Host()->RefreshToolbar();
+}
+
+void MainWindow::OnStatusBarResized() {
+    if (Host()) Host()->PostCommand(kCmdRefreshStatusBar);
+}
+
+void MainWindow::ShowAbout() {
+    const AppIdentity& id = TheAppIdentity();
+    AskMessage message;
+    message.caption = "About";
+    message.text = String::Formatted("%s v%s", id.productName.c_str(), id.version.c_str()) +
+                   "\r\n\r\nA plain-text editor.\r\nCopyright Ostrelin. All rights reserved.\r\n" +
+                   id.homePage;
+    message.icon = AskIcon::Information;
+    TheAsk().ShowMessage(message);
+}
+
+void MainWindow::EditboxAboutToChange(Editbox&) {}
+
+void MainWindow::EditboxChanged(Editbox&) {
+    RefreshToolbarEnabling();
+    RefreshStatusFields();
+}
+
+bool MainWindow::EditboxCaretMayNotMove(Editbox&, int32_t) {
+    return false;
+}
+
+void MainWindow::EditboxCaretMoved(Editbox&) {
+    RefreshStatusFields();
+}
+
+void MainWindow::EditboxFixedPitchToggled(Editbox&) {}

@@ -1,0 +1,92 @@
+// The editor's main window: one Editbox holding the document, with the menus, the
+// toolbar and the status bar around it. Portable; the platform host draws it.
+#pragma once
+
+#include <cstdint>
+
+#include "app/DocumentWindow.h"
+#include "core/File.h"
+#include "editbox/Editbox.h"
+#include "ui/Menu.h"
+#include "ui/Toolbar.h"
+
+enum : int32_t {
+    kCmdRefreshStatusBar = 10078,
+    kCmdLockFile = 10081,
+    kCmdToolbarShown = 11162,
+    kCmdRecordHistory = 11168,
+    kCmdFullPathOnCaption = 11169,
+    kCmdAbout = 11378,
+    kCmdPrintWithDialog = 16000,
+    kCmdAssociate = 16001,
+    kCmdDisassociate = 16002,
+    kCmdPrintDirectly = 16003,
+    kCmdRegisterViewSource = 16004,
+    kCmdStatusBarShown = 16005,
+    kCmdOptionsHelp = 16006,
+    kCmdOpenWithForAll = 16007,
+};
+
+class MainWindow : public DocumentWindow, public EditboxOwner {
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    Editbox& GetEditbox() { return editbox_; }
+    const Menu& MenuBar() const { return menuBar_; }
+    const Toolbar& GetToolbar() const { return toolbar_; }
+    const StatusBar& GetStatusBar() const { return statusBar_; }
+    bool StatusBarShown() const { return statusBarShown_; }
+    bool ToolbarShown() const { return toolbarShown_; }
+
+    // DocumentWindow
+    bool QueryClose() override;
+    bool Command(int32_t command) override;
+    void WindowCreated() override;
+    bool IsModified() const override;
+    void DocumentClosed() override;
+    void RememberPosition() override;
+    void RestorePosition() override;
+    void BuildOptionsMenu(Menu& menu) override;
+
+    // FrameClient
+    void OnFrameCommand(int32_t command) override;
+    void OnMenuOpening() override;
+    void OnMenuHighlight(int32_t command) override;
+    void OnStatusBarResized() override;
+
+    // EditboxOwner
+    void EditboxAboutToChange(Editbox& editbox) override;
+    void EditboxChanged(Editbox& editbox) override;
+    bool EditboxCaretMayNotMove(Editbox& editbox, int32_t newCaret) override;
+    void EditboxCaretMoved(Editbox& editbox) override;
+    void EditboxFixedPitchToggled(Editbox& editbox) override;
+
+    void RefreshStatusFields();
+    void RefreshToolbarEnabling();
+    void ShowAbout();
+    // The caret line and line count, and the caret column and line length.
+    static String StatusFigures(int32_t first, int32_t second);
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildStatusBar();
+    void ApplyStatusBarShown();
+
+    String savedText_;  // the text as last loaded or saved
+    File lockFile_;
+    Editbox editbox_;
+    Toolbar toolbar_;
+    StatusBar statusBar_;
+    int32_t characterSet_ = 0;
+    bool toolbarShown_ = true;
+    bool lockFileOn_ = false;
+    bool loading_ = false;
+    bool statusBarShown_ = true;
+    bool openWithForAll_ = false;
+
+    Menu menuBar_;
+    int32_t rememberedCaret_ = 0;
+    int32_t rememberedTopLine_ = 0;
+};

@@ -1,0 +1,72 @@
+// Every modal moment goes through here: message boxes, prompts, file dialogs. The
+// Win32 host shows real windows; the headless host answers from a script and keeps
+// each question so that tests can assert its exact texts.
+#pragma once
+
+#include <cstdint>
+
+#include "core/String.h"
+
+// Button identities; the values are the ones the platform's message boxes return.
+enum AskButton : int32_t {
+    kAskNone = 0,
+    kAskOk = 1,
+    kAskCancel = 2,
+    kAskAbort = 3,
+    kAskRetry = 4,
+    kAskIgnore = 5,
+    kAskYes = 6,
+    kAskNo = 7,
+};
+
+// Button sets are bit sets of (1 << AskButton).
+constexpr uint32_t AskButtonBit(AskButton button) { return 1u << button; }
+constexpr uint32_t kAskOkOnly = AskButtonBit(kAskOk);
+constexpr uint32_t kAskYesNoCancel =
+    AskButtonBit(kAskYes) | AskButtonBit(kAskNo) | AskButtonBit(kAskCancel);
+
+enum class AskIcon { None, Error, Warning, Question, Information };
+
+struct AskRect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+};
+
+struct AskMessage {
+    String caption;
+    String text;
+    uint32_t buttons = kAskOkOnly;
+    AskButton defaultButton = kAskNone;  // kAskNone: the first button offered
+    AskIcon icon = AskIcon::None;
+    AskRect avoid;  // screen area the box must not cover, e.g. a found match
+    // The fatal report must stay in front of everything and block the whole task.
+    bool taskModal = false;
+    bool topmost = false;
+};
+
+struct FileDialogRequest {
+    String caption;
+    String filter;  // "Text files|*.txt|All files|*.*"
+    String folder;  // initial folder
+    String fileName;  // in: proposed name; out: the chosen full path
+};
+
+class Ask {
+public:
+    virtual ~Ask() = default;
+    // Returns the button chosen; closing the box counts as Cancel when offered.
+    virtual AskButton ShowMessage(const AskMessage& message) = 0;
+    // Prompts return false when the user cancels; value is changed only on true.
+    virtual bool AskNumber(const String& caption, const String& prompt, int32_t& value) = 0;
+    virtual bool AskString(const String& caption, const String& prompt, String& value) = 0;
+    virtual bool AskOpenFileName(FileDialogRequest& request) = 0;
+    virtual bool AskSaveFileName(FileDialogRequest& request) = 0;
+};
+
+Ask& TheAsk();
+void InstallAsk(Ask* ask);
+
+// The common case: an OK box captioned with the product name.
+AskButton ShowMessage(const String& caption, const String& text,
+                      uint32_t buttons = kAskOkOnly, AskButton defaultButton = kAskNone,
+                      AskIcon icon = AskIcon::None);

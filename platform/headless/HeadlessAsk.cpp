@@ -1,0 +1,87 @@
+#include "platform/headless/HeadlessAsk.h"
+
+#include <cstdlib>
+
+namespace {
+
+AskButton FirstOffered(uint32_t buttons) {
+    for (int32_t b = kAskOk; b <= kAskNo; ++b) {
+        if (buttons & (1u << b)) return AskButton(b);
+    }
+    return kAskOk;
+}
+
+}  // namespace
+
+AskButton HeadlessAsk::ShowMessage(const AskMessage& message) {
+    AskedQuestion& q = asked_.emplace_back();
+    q.kind = AskKind::Message;
+    q.caption = message.caption;
+    q.text = message.text;
+    q.buttons = message.buttons;
+    q.defaultButton = message.defaultButton;
+    q.icon = message.icon;
+    q.taskModal = message.taskModal;
+    q.topmost = message.topmost;
+    if (!answers_.empty()) {
+        AskButton button = answers_.front().button;
+        answers_.pop_front();
+        if (button != kAskNone) return button;
+    }
+    return message.defaultButton != kAskNone ? message.defaultButton
+                                             : FirstOffered(message.buttons);
+}
+
+bool HeadlessAsk::TakeText(String& text) {
+    if (answers_.empty()) return false;
+    Answer answer = answers_.front();
+    answers_.pop_front();
+    if (answer.cancel) return false;
+    text = answer.text;
+    return true;
+}
+
+bool HeadlessAsk::AskNumber(const String& caption, const String& prompt, int32_t& value) {
+    asked_.push_back({AskKind::Number, caption, prompt});
+    String text;
+    if (!TakeText(text)) return false;
+    value = int32_t(std::strtol(text.c_str(), nullptr, 10));
+    return true;
+}
+
+bool HeadlessAsk::AskString(const String& caption, const String& prompt, String& value) {
+    asked_.push_back({AskKind::String, caption, prompt});
+    return TakeText(value);
+}
+
+bool HeadlessAsk::AskOpenFileName(FileDialogRequest& request) {
+    asked_.push_back({AskKind::OpenFile, request.caption, request.filter});
+    return TakeText(request.fileName);
+}
+
+bool HeadlessAsk::AskSaveFileName(FileDialogRequest& request) {
+    asked_.push_back({AskKind::SaveFile, request.caption, request.filter});
+    return TakeText(request.fileName);
+}
+
+void HeadlessAsk::QueueButton(AskButton button) {
+    answers_.push_back({button, String(), false});
+}
+
+void HeadlessAsk::QueueText(const String& text) {
+    answers_.push_back({kAskNone, text, false});
+}
+
+void HeadlessAsk::QueueCancel() {
+    answers_.push_back({kAskNone, String(), true});
+}
+
+void HeadlessAsk::Reset() {
+    answers_.clear();
+    asked_.clear();
+}
+
+HeadlessAsk& TheHeadlessAsk() {
+    static HeadlessAsk ask;
+    return ask;
+}

@@ -1,0 +1,15 @@
+// Questions to the user as real Win32 boxes and common dialogs.
+#pragma once
+
+#include "platform/Ask.h"
+
+class Win32Ask : public Ask {
+public:
+    AskButton ShowMessage(const AskMessage& message) override;
+    bool AskNumber(const String& caption, const String& prompt, int32_t& value) override;
+    bool AskString(const String& caption, const String& prompt, String& value) override;
+    bool AskOpenFileName(FileDialogRequest& request) override;
+    bool AskSaveFileName(FileDialogRequest& request) override;
+};
+
+Win32Ask& TheWin32Ask();

@@ -1,0 +1,491 @@
+#include "platform/win32/Win32Window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "core/Fatal.h"
+#include "platform/win32/Win32EditboxWindow.h"
+#include "platform/win32/Win32Keys.h"
+#include "ui/Menu.h"
+#include "ui/Toolbar.h"
+
+namespace {
+
+constexpr int kToolbarId = 1;
+constexpr int kStatusId = 2;
+
+int ToolbarImage(int32_t command) {
+    switch (command) {
+        case 11373: return STD_FILENEW;
+        case 11374: return STD_FILEOPEN;
+        case 11375: case 11158: return STD_FILESAVE;
+        case 11376: return STD_DELETE;
+        case 11221: return STD_CUT;
+        case 11219: return STD_COPY;
+        case 11196: return STD_PASTE;
+        case 11182: case 11173: return STD_FIND;
+        case 11224: return STD_REPLACE;
+        case 11222: return STD_UNDO;
+        case 11012: return STD_PRINT;
+        default: return STD_PROPERTIES;
+    }
+}
+
+HMENU BuildNativeMenu(const Menu& menu, bool bar) {
+    HMENU handle = bar ? CreateMenu() : CreatePopupMenu();
+    for (int32_t i = 0; i < menu.Count(); ++i) {
+        const MenuItem& item = menu.Item(i);
+        if (item.IsSeparator()) {
+            AppendMenuA(handle, MF_SEPARATOR, 0, nullptr);
+        } else if (item.submenu) {
+            AppendMenuA(handle, MF_POPUP | (item.enabled ? 0 : MF_GRAYED),
+                        reinterpret_cast<UINT_PTR>(BuildNativeMenu(*item.submenu, false)),
+                        item.label.c_str());
+        } else {
+            UINT flags = MF_STRING | (item.checked ? MF_CHECKED : 0) | (item.enabled ? 0 : MF_GRAYED);
+            AppendMenuA(handle, flags, UINT_PTR(item.command), item.label.c_str());
+        }
+    }
+    return handle;
+}
+
+void SyncNativeMenu(HMENU handle, const Menu& menu) {
+    for (int32_t i = 0; i < menu.Count(); ++i) {
+        const MenuItem& item = menu.Item(i);
+        if (item.submenu) {
+            if (HMENU sub = GetSubMenu(handle, i)) SyncNativeMenu(sub, *item.submenu);
+        } else if (!item.IsSeparator()) {
+            CheckMenuItem(handle, UINT(i), MF_BYPOSITION | (item.checked ? MF_CHECKED : MF_UNCHECKED));
+            EnableMenuItem(handle, UINT(i), MF_BYPOSITION | (item.enabled ? MF_ENABLED : MF_GRAYED));
+        }
+    }
+}
+
+}  // namespace
+
+Win32Frame::Win32Frame(FrameClient& client) : client_(client) {}
+
+Win32Frame::~Win32Frame() {
+    Destroy();
+    auto& frames = TheWin32WindowSystem().frames_;
+    frames.erase(std::remove(frames.begin(), frames.end(), this), frames.end());
+}
+
+bool Win32Frame::CreateNative(const String& className, const String& caption) {
+    caption_ = caption;
+    window_ = CreateWindowExA(0, className.c_str(), caption.c_str(),
+                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                              760, 540, nullptr, nullptr, TheWin32Framework().instance,
+                              static_cast<Win32MessageTarget*>(this));
+    return window_ != nullptr;
+}
+
+void Win32Frame::Show() {
+    if (!window_) return;
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+    if (editboxWindow_) SetFocus(editboxWindow_);
+}
+
+bool Win32Frame::IsVisible() const {
+    return window_ && IsWindowVisible(window_);
+}
+
+void Win32Frame::SetCaption(const String& caption) {
+    caption_ = caption;
+    ApplyWindowText();
+}
+
+void Win32Frame::SetTaskBarTitle(const String& title) {
+    taskBarTitle_ = title;
+    ApplyWindowText();
+}
+
+// With the native title bar there is one window text for both places; the title bar
+// is what matters while the window is up, the task bar once it is minimised.
+void Win32Frame::ApplyWindowText() {
+    if (!window_) return;
+    const String& text = (minimised_ && !taskBarTitle_.IsEmpty()) ? taskBarTitle_ : caption_;
+    SetWindowTextA(window_, text.c_str());
+}
+
+void Win32Frame::SetMenuBar(Menu* bar) {
+    menuBar_ = bar;
+    HMENU old = menuHandle_;
+    menuHandle_ = bar ? BuildNativeMenu(*bar, true) : nullptr;
+    if (window_) SetMenu(window_, menuHandle_);
+    if (old) DestroyMenu(old);
+}
+
+void Win32Frame::RefreshMenuBar() {
+    if (menuBar_ && menuHandle_) SyncNativeMenu(menuHandle_, *menuBar_);
+}
+
+void Win32Frame::SetToolbar(Toolbar* toolbar) {
+    toolbar_ = toolbar;
+    if (toolbarWindow_) {
+        DestroyWindow(toolbarWindow_);
+        toolbarWindow_ = nullptr;
+    }
+    if (toolbar_) BuildToolbar();
+    LayOut();
+}
+
+void Win32Frame::BuildToolbar() {
+    toolbarWindow_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+                                     WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
+                                     0, 0, 0, 0, window_, HMENU(INT_PTR(kToolbarId)),
+                                     TheWin32Framework().instance, nullptr);
+    SendMessageA(toolbarWindow_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    TBADDBITMAP bitmap = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
+    SendMessageA(toolbarWindow_, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&bitmap));
+    std::vector<TBBUTTON> buttons;
+    for (int32_t i = 0; i < toolbar_->Count(); ++i) {
+        const ToolbarButton& model = toolbar_->Button(i);
+        TBBUTTON button = {};
+        if (model.command == 0) {
+            button.fsStyle = BTNS_SEP;
+        } else {
+            button.iBitmap = ToolbarImage(model.command);
+            button.idCommand = model.command;
+            button.fsState = model.enabled ? TBSTATE_ENABLED : 0;
+            button.fsStyle = BTNS_BUTTON;
+        }
+        buttons.push_back(button);
+    }
+    SendMessageA(toolbarWindow_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    SendMessageA(toolbarWindow_, TB_AUTOSIZE, 0, 0);
+}
+
+void Win32Frame::RefreshToolbar() {
+    if (!toolbar_ || !toolbarWindow_) return;
+    for (int32_t i = 0; i < toolbar_->Count(); ++i) {
+        const ToolbarButton& model = toolbar_->Button(i);
+        if (model.command != 0) {
+            SendMessageA(toolbarWindow_, TB_ENABLEBUTTON, model.command, MAKELONG(model.enabled, 0));
+        }
+    }
+}
+
+void Win32Frame::SetStatusBar(StatusBar* statusBar) {
+    statusBar_ = statusBar;
+    if (statusWindow_) {
+        DestroyWindow(statusWindow_);
+        statusWindow_ = nullptr;
+    }
+    if (statusBar_) BuildStatusBar();
+    LayOut();
+}
+
+void Win32Frame::BuildStatusBar() {
+    statusWindow_ = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
+                                    WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0, 0, 0, 0,
+                                    window_, HMENU(INT_PTR(kStatusId)), TheWin32Framework().instance,
+                                    nullptr);
+    SetStatusParts();
+    RefreshStatusBar();
+}
+
+// One stretching part on the left for messages, then the model's fields at the right,
+// each as wide as its count of average characters.
+void Win32Frame::SetStatusParts() {
+    if (!statusWindow_ || !statusBar_) return;
+    HDC dc = GetDC(statusWindow_);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(statusWindow_, WM_GETFONT, 0, 0));
+    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    if (old) SelectObject(dc, old);
+    ReleaseDC(statusWindow_, dc);
+    RECT client = {};
+    GetClientRect(window_, &client);
+    int32_t count = statusBar_->Count();
+    int fieldsWidth = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        fieldsWidth += statusBar_->Field(i).widthInChars * metrics.tmAveCharWidth + 8;
+    }
+    std::vector<int> parts;
+    int x = std::max(int(client.right) - fieldsWidth - GetSystemMetrics(SM_CXVSCROLL), 0);
+    parts.push_back(x);
+    for (int32_t i = 0; i < count; ++i) {
+        x += statusBar_->Field(i).widthInChars * metrics.tmAveCharWidth + 8;
+        // The last field runs on into the size grip.
+        parts.push_back(i == count - 1 ? -1 : x);
+    }
+    SendMessageA(statusWindow_, SB_SETPARTS, parts.size(), reinterpret_cast<LPARAM>(parts.data()));
+    for (int32_t i = 0; i < count; ++i) {
+        SendMessageA(statusWindow_, SB_SETTIPTEXTA, i + 1,
+                     reinterpret_cast<LPARAM>(statusBar_->Field(i).hint.c_str()));
+    }
+}
+
+void Win32Frame::RefreshStatusBar() {
+    if (!statusWindow_ || !statusBar_) return;
+    for (int32_t i = 0; i < statusBar_->Count(); ++i) {
+        SendMessageA(statusWindow_, SB_SETTEXTA, i + 1,
+                     reinterpret_cast<LPARAM>(statusBar_->Field(i).text.c_str()));
+    }
+}
+
+void Win32Frame::ShowStatusHelp(const String& text) {
+    if (!statusWindow_) return;
+    if (text.IsEmpty()) {
+        if (statusHelpShown_) SendMessageA(statusWindow_, SB_SIMPLE, FALSE, 0);
+        statusHelpShown_ = false;
+        return;
+    }
+    SendMessageA(statusWindow_, SB_SIMPLE, TRUE, 0);
+    SendMessageA(statusWindow_, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+    statusHelpShown_ = true;
+}
+
+void Win32Frame::AttachEditbox(Editbox& editbox) {
+    if (editboxWindow_) DestroyWindow(editboxWindow_);
+    editboxWindow_ = CreateEditboxWindow(window_, editbox);
+    LayOut();
+    if (editboxWindow_) SetFocus(editboxWindow_);
+}
+
+void Win32Frame::AddShortcut(int32_t key, int32_t modifiers, int32_t command) {
+    shortcuts_.push_back({key, modifiers, command});
+}
+
+bool Win32Frame::TranslateShortcut(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    if (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)) return false;
+    int32_t key = FrameworkKeyFromVirtualKey(msg.wParam);
+    if (key == 0) return false;
+    int32_t modifiers = CurrentKeyModifiers();
+    for (const Shortcut& s : shortcuts_) {
+        if (s.key == key && s.modifiers == modifiers) {
+            client_.OnFrameCommand(s.command);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Win32Frame::AcceptDroppedFiles(bool accept) {
+    if (window_) DragAcceptFiles(window_, accept ? TRUE : FALSE);
+}
+
+void Win32Frame::PostCommand(int32_t command) {
+    if (window_) PostMessageA(window_, WM_COMMAND, WPARAM(command), 0);
+}
+
+void Win32Frame::StartTimer(int32_t id, int32_t milliseconds) {
+    if (window_) SetTimer(window_, UINT_PTR(id), UINT(milliseconds), nullptr);
+}
+
+void Win32Frame::StopTimer(int32_t id) {
+    if (window_) KillTimer(window_, UINT_PTR(id));
+}
+
+void Win32Frame::Close() {
+    if (window_) SendMessageA(window_, WM_CLOSE, 0, 0);
+}
+
+void Win32Frame::Destroy() {
+    if (window_) DestroyWindow(window_);
+}
+
+void Win32Frame::LayOut() {
+    if (!window_) return;
+    RECT client = {};
+    GetClientRect(window_, &client);
+    int top = 0, bottom = client.bottom;
+    if (toolbarWindow_) {
+        SendMessageA(toolbarWindow_, TB_AUTOSIZE, 0, 0);
+        RECT r = {};
+        GetWindowRect(toolbarWindow_, &r);
+        top = r.bottom - r.top;
+    }
+    if (statusWindow_) {
+        SendMessageA(statusWindow_, WM_SIZE, 0, 0);
+        RECT r = {};
+        GetWindowRect(statusWindow_, &r);
+        bottom -= r.bottom - r.top;
+        SetStatusParts();
+    }
+    if (editboxWindow_) {
+        MoveWindow(editboxWindow_, 0, top, client.right, std::max(bottom - top, 0), TRUE);
+    }
+}
+
+bool Win32Frame::OnNotify(NMHDR* header, LRESULT& result) {
+    if (header->code == TTN_GETDISPINFOA && toolbar_) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+        if (const ToolbarButton* button = toolbar_->Find(int32_t(header->idFrom))) {
+            tipText_ = button->help;
+            info->lpszText = const_cast<char*>(tipText_.c_str());
+            result = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+LRESULT Win32Frame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            minimised_ = wParam == SIZE_MINIMIZED;
+            ApplyWindowText();
+            if (!minimised_) {
+                LayOut();
+                if (statusWindow_) client_.OnStatusBarResized();
+            }
+            return 0;
+        case WM_SETFOCUS:
+            if (editboxWindow_) SetFocus(editboxWindow_);
+            return 0;
+        case WM_ACTIVATE:
+            client_.OnFrameActivate(LOWORD(wParam) != WA_INACTIVE);
+            break;
+        case WM_COMMAND:
+            if (lParam == 0 || HWND(lParam) == toolbarWindow_) {
+                client_.OnFrameCommand(int32_t(LOWORD(wParam)));
+                return 0;
+            }
+            break;
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (OnNotify(reinterpret_cast<NMHDR*>(lParam), result)) return result;
+            break;
+        }
+        case WM_INITMENUPOPUP:
+            client_.OnMenuOpening();
+            RefreshMenuBar();
+            return 0;
+        case WM_MENUSELECT: {
+            UINT flags = HIWORD(wParam);
+            if (flags == 0xFFFF && lParam == 0) {
+                client_.OnMenuHighlight(0);
+            } else if (!(flags & (MF_POPUP | MF_SEPARATOR))) {
+                client_.OnMenuHighlight(int32_t(LOWORD(wParam)));
+            } else {
+                ShowStatusHelp(" ");
+            }
+            return 0;
+        }
+        case WM_EXITMENULOOP:
+            client_.OnMenuHighlight(0);
+            return 0;
+        case WM_DROPFILES: {
+            HDROP drop = reinterpret_cast<HDROP>(wParam);
+            std::vector<String> names;
+            UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+            for (UINT i = 0; i < count; ++i) {
+                char name[MAX_PATH * 2] = {};
+                if (DragQueryFileA(drop, i, name, sizeof name)) names.emplace_back(name);
+            }
+            DragFinish(drop);
+            client_.OnFilesDropped(names);
+            return 0;
+        }
+        case WM_TIMER:
+            client_.OnFrameTimer(int32_t(wParam));
+            return 0;
+        case WM_CLOSE:
+            if (client_.OnFrameQueryClose()) DestroyWindow(window);
+            return 0;
+        case WM_DESTROY:
+            client_.OnFrameDestroyed();
+            return 0;
+        case WM_NCDESTROY:
+            window_ = toolbarWindow_ = statusWindow_ = editboxWindow_ = nullptr;
+            if (menuHandle_) menuHandle_ = nullptr;  // destroyed with its window
+            PostQuitMessage(0);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool Win32WindowSystem::RegisterFrameClass(const String& className) {
+    Win32Framework& fw = TheWin32Framework();
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC | CS_DBLCLKS;
+    wc.lpfnWndProc = CorvaneWindowProc;
+    wc.hInstance = fw.instance;
+    wc.hIcon = LoadIconA(fw.instance, MAKEINTRESOURCEA(1));
+    if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    wc.hCursor = fw.arrowCursor ? fw.arrowCursor : LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className.c_str();
+    return RegisterClassExA(&wc) != 0;
+}
+
+std::unique_ptr<FrameHost> Win32WindowSystem::CreateFrame(FrameClient& client, const String& className,
+                                                          const String& caption) {
+    auto frame = std::make_unique<Win32Frame>(client);
+    frames_.push_back(frame.get());
+    if (!frame->CreateNative(className, caption)) return nullptr;
+    return frame;
+}
+
+void Win32WindowSystem::Dispatch(MSG& msg) {
+    for (Win32Frame* frame : frames_) {
+        if (frame->TranslateShortcut(msg)) return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+int32_t Win32WindowSystem::ProcessPendingMessages(int32_t maxCount) {
+    int32_t done = 0;
+    MSG msg;
+    while (done < maxCount && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Leave the quit for the main loop to see.
+            PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        Dispatch(msg);
+        ++done;
+    }
+    return done;
+}
+
+void Win32WindowSystem::RunMessageLoop(FrameHost& frame, FrameClient& client) {
+    Win32Framework& fw = TheWin32Framework();
+    MSG msg;
+    auto running = [&] { return frame.Exists() && !IsReportingFatalError() && !fw.quitting; };
+    while (running()) {
+        // Idle phase: drain what is waiting, then let the window do its idle work.
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return;
+            if (msg.message != fw.endIdleMessage) Dispatch(msg);
+            if (!running()) return;
+        }
+        if (client.OnFrameIdle()) continue;
+        // Blocking phase: nothing to do until a message comes; only the wake-up
+        // message sends us back to idle work.
+        for (;;) {
+            BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+            if (got <= 0) return;
+            if (msg.message == fw.endIdleMessage) break;
+            Dispatch(msg);
+            if (!running()) return;
+        }
+    }
+}
+
+void Win32WindowSystem::WakeIdle() {
+    PostThreadMessageA(GetCurrentThreadId(), TheWin32Framework().endIdleMessage, 0, 0);
+}
+
+void Win32WindowSystem::ShowArrowCursor() {
+    SetCursor(TheWin32Framework().arrowCursor ? TheWin32Framework().arrowCursor
+                                              : LoadCursorA(nullptr, IDC_ARROW));
+    while (ShowCursor(TRUE) < 0) {
+    }
+}
+
+Win32WindowSystem& TheWin32WindowSystem() {
+    static Win32WindowSystem system;
+    return system;
+}

@@ -1,0 +1,145 @@
+// Reads what nivora.exe shows, for the end-to-end tests: window captions, status-bar
+// parts, the editbox text, message-box texts and the clipboard. Runs under the same
+// Wine server as the editor, so it sees its windows.
+//
+//   wintext window <class>        caption, status parts and editbox text of the window
+//   wintext box <caption>         texts of the dialog (message box) with that caption
+//   wintext press <caption> <id>  presses a button (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7)
+//   wintext close <class>         asks the window to close (WM_CLOSE)
+//   wintext clipboard             the clipboard's CF_TEXT
+//
+// Exit status 0 when the window was found, 2 when not.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Line breaks and backslashes escaped so every value stays on one output line.
+void PrintValue(const char* name, const std::string& value) {
+    std::string out;
+    for (char c : value) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\\') out += "\\\\";
+        else out += c;
+    }
+    std::printf("%s=%s\n", name, out.c_str());
+}
+
+std::string WindowText(HWND window) {
+    LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(size_t(length) + 1, '\0');
+    LRESULT got = SendMessageA(window, WM_GETTEXT, WPARAM(length + 1), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(size_t(got));
+    return text;
+}
+
+// The status bar lives in the other process and SB_GETTEXT is not marshalled, so the
+// text goes through a buffer allocated over there.
+void PrintStatusParts(HWND status) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(status, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return;
+    const SIZE_T size = 1024;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    int parts = int(SendMessageA(status, SB_GETPARTS, 0, 0));
+    bool simple = SendMessageA(status, SB_ISSIMPLE, 0, 0) != 0;
+    std::printf("status.parts=%d\n", parts);
+    std::printf("status.simple=%d\n", simple ? 1 : 0);
+    for (int i = 0; i < parts && remote; ++i) {
+        char buffer[size] = {};
+        LRESULT info = SendMessageA(status, SB_GETTEXTLENGTHA, WPARAM(i), 0);
+        if (LOWORD(info) >= size) continue;
+        SendMessageA(status, SB_GETTEXTA, WPARAM(i), reinterpret_cast<LPARAM>(remote));
+        SIZE_T read = 0;
+        ReadProcessMemory(process, remote, buffer, LOWORD(info) + 1, &read);
+        char name[32];
+        std::snprintf(name, sizeof name, "status.%d", i);
+        PrintValue(name, std::string(buffer, LOWORD(info)));
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+    char className[128] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, STATUSCLASSNAMEA) == 0) {
+        PrintStatusParts(child);
+    } else if (lstrcmpiA(className, "Corvane Editbox") == 0) {
+        PrintValue("editbox", WindowText(child));
+    } else if (lstrcmpiA(className, TOOLBARCLASSNAMEA) == 0) {
+        std::printf("toolbar.buttons=%d\n", int(SendMessageA(child, TB_BUTTONCOUNT, 0, 0)));
+    } else {
+        PrintValue(className, WindowText(child));
+    }
+    return TRUE;
+}
+
+int DumpWindow(const char* className) {
+    HWND window = FindWindowA(className, nullptr);
+    if (!window) return 2;
+    PrintValue("caption", WindowText(window));
+    std::printf("visible=%d\n", IsWindowVisible(window) ? 1 : 0);
+    EnumChildWindows(window, PrintChild, 0);
+    return 0;
+}
+
+HWND FindDialog(const char* caption) {
+    return FindWindowA("#32770", caption);
+}
+
+int DumpBox(const char* caption) {
+    HWND box = FindDialog(caption);
+    if (!box) return 2;
+    PrintValue("caption", WindowText(box));
+    EnumChildWindows(box, PrintChild, 0);
+    return 0;
+}
+
+int Press(const char* caption, int id) {
+    HWND box = FindDialog(caption);
+    if (!box) return 2;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    return 0;
+}
+
+int CloseWindowOf(const char* className) {
+    HWND window = FindWindowA(className, nullptr);
+    if (!window) return 2;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+int PrintClipboard() {
+    if (!OpenClipboard(nullptr)) return 2;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    std::string text;
+    if (data) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    PrintValue("clipboard", text);
+    return data ? 0 : 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "window") == 0) return DumpWindow(argv[2]);
+    if (argc >= 3 && std::strcmp(argv[1], "box") == 0) return DumpBox(argv[2]);
+    if (argc >= 4 && std::strcmp(argv[1], "press") == 0) return Press(argv[2], std::atoi(argv[3]));
+    if (argc >= 3 && std::strcmp(argv[1], "close") == 0) return CloseWindowOf(argv[2]);
+    if (argc >= 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard();
+    std::fprintf(stderr, "usage: wintext window|box|press|close|clipboard ...\n");
+    return 1;
+}
