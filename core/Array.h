@@ -71,11 +71,15 @@ public:
     }
     bool SetCount(int32_t n) {
         if (n < 0) return false;
-        if (n > capacity_ && !Relocate(CapacityFor(n))) return false;
-        while (count_ > n) block_[--count_].~T();
-        while (count_ < n) new (block_ + count_++) T();
-        int32_t needed = CapacityFor(n);
-        if (uint64_t(capacity_ - needed) * sizeof(T) >= 8192) Relocate(needed);
+        if (n > count_) {
+            if (n > capacity_ && !Relocate(CapacityFor(n))) return false;
+            while (count_ < n) new (block_ + count_++) T();
+        } else if (n < count_) {
+            for (int32_t i = n; i < count_; ++i) block_[i].~T();
+            count_ = n;
+            int32_t needed = CapacityFor(n);
+            if (uint64_t(capacity_ - needed) * sizeof(T) >= 8192) Relocate(needed);
+        }
         return true;
     }
     void Clear() {

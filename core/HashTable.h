@@ -15,6 +15,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
+#include <new>
 #include <type_traits>
 #include <utility>
 
@@ -37,6 +39,53 @@ struct HashEntry : Bucket<V, K> {
     ListNode<HashEntry>* next = nullptr;
     uint32_t hash = 0;  // kept so that rebuilding does not rehash every key
 };
+
+namespace container_detail {
+
+// The bucket lists of one bucket vector all live and die together (a rebuild replaces
+// them all, removal keeps an emptied list), so they are carved from shared chunks:
+// a million buckets must not cost a million small allocations and frees.
+template <class BucketList>
+class BucketListArena {
+public:
+    BucketListArena() = default;
+    BucketListArena(const BucketListArena&) = delete;
+    BucketListArena& operator=(const BucketListArena&) = delete;
+    ~BucketListArena() { Release(); }
+
+    BucketList* New() {
+        if (chunks_.Count() == 0 || usedInLast_ == kChunk) {
+            void* chunk = std::malloc(kChunk * sizeof(BucketList));
+            if (!chunk || !chunks_.Append(static_cast<BucketList*>(chunk))) {
+                std::free(chunk);
+                Fatal("Out of memory for %d hash buckets", int(chunks_.Count() * kChunk));
+            }
+            usedInLast_ = 0;
+        }
+        return new (chunks_[chunks_.Count() - 1] + usedInLast_++) BucketList;
+    }
+    // The lists' nodes must have been taken over (List::Forget) or released already.
+    void Release() {
+        for (int32_t c = 0; c < chunks_.Count(); ++c) {
+            int32_t used = c == chunks_.Count() - 1 ? usedInLast_ : kChunk;
+            for (int32_t i = 0; i < used; ++i) chunks_[c][i].~BucketList();
+            std::free(chunks_[c]);
+        }
+        chunks_.Clear();
+        usedInLast_ = 0;
+    }
+    void Swap(BucketListArena& other) {
+        std::swap(chunks_, other.chunks_);
+        std::swap(usedInLast_, other.usedInLast_);
+    }
+
+private:
+    static constexpr int32_t kChunk = 256;
+    Vector<BucketList*> chunks_;
+    int32_t usedInLast_ = 0;
+};
+
+}  // namespace container_detail
 
 template <class V, class K>
 class HashTable {
@@ -67,7 +116,7 @@ public:
         if (Node* found = FindNode(key, hash)) return found->payload.value;
         if (buckets_.Count() == 0) Rebuild(16);
         BucketList*& list = buckets_[int32_t(hash % uint32_t(buckets_.Count()))];
-        if (!list) list = new BucketList;
+        if (!list) list = lists_.New();
         Node* node = list->Add();
         Entry& entry = node->payload;
         entry.key = key;
@@ -115,22 +164,27 @@ public:
         if (bucketCount < 1) bucketCount = 1;
         Vector<BucketList*> fresh;
         if (!fresh.SetCount(bucketCount)) return;  // no memory: the old buckets still work
-        for (BucketList* old : buckets_) {
-            if (!old) continue;
-            while (Node* node = old->First()) {
-                old->Unlink(node);
-                BucketList*& list = fresh[int32_t(node->payload.hash % uint32_t(bucketCount))];
-                if (!list) list = new BucketList;
-                list->Link(node);
-                node->payload.list = list;
-            }
-            delete old;
+        container_detail::BucketListArena<BucketList> freshLists;
+        // Walking the insertion chain rather than the old buckets visits the nodes
+        // roughly in the order they were allocated, which the cache prefers.
+        for (Node* node = first_; node; node = node->payload.next) {
+            BucketList*& list = fresh[int32_t(node->payload.hash % uint32_t(bucketCount))];
+            if (!list) list = freshLists.New();
+            list->Link(node);
+            node->payload.list = list;
         }
+        ReleaseBucketLists();
         buckets_ = std::move(fresh);
+        lists_.Swap(freshLists);
     }
 
     void Clear() {
-        for (BucketList* list : buckets_) delete list;
+        for (Node* node = first_; node;) {
+            Node* next = node->payload.next;
+            delete node;
+            node = next;
+        }
+        ReleaseBucketLists();
         buckets_.Clear();
         first_ = last_ = nullptr;
         count_ = 0;
@@ -165,6 +219,14 @@ private:
         return nullptr;
     }
 
+    // The nodes belong to the insertion chain; the lists only borrow them.
+    void ReleaseBucketLists() {
+        for (BucketList* list : buckets_) {
+            if (list) list->Forget();
+        }
+        lists_.Release();
+    }
+
     void RemoveNode(Node* node) {
         Entry& entry = node->payload;
         if (entry.previous)
@@ -184,4 +246,5 @@ private:
     Vector<BucketList*> buckets_;
     Node* first_ = nullptr;  // oldest entry
     Node* last_ = nullptr;   // newest entry
+    container_detail::BucketListArena<BucketList> lists_;
 };

@@ -6,6 +6,7 @@
 //   Add() / Add(v)        links a new node in as the newest and returns it
 //   Remove(node)          unlinks and releases the node
 //   Unlink(node), Link(node)  move a node between lists without reallocating it
+//   Forget()              drops every node without releasing it (the caller owns them)
 //   First() (oldest), Next(node) (newer), Count(), Clear()
 //   FindKey(k)            for lists of Bucket: the oldest node whose key equals k
 //
@@ -82,6 +83,13 @@ public:
             delete node;
             node = newer;
         }
+        oldest_ = newest_ = nullptr;
+        count_ = 0;
+    }
+
+    // Empties the list without releasing its nodes, for an owner that has already
+    // taken them over.
+    void Forget() {
         oldest_ = newest_ = nullptr;
         count_ = 0;
     }

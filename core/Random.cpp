@@ -40,5 +40,14 @@ int64_t RoundHalfAway(double value) {
     if (std::isnan(value)) return 0;
     if (value >= 9223372036854775807.0) return INT64_MAX;
     if (value <= -9223372036854775808.0) return INT64_MIN;
-    return int64_t(std::round(value));  // std::round rounds halves away from zero
+    // Not std::round: the Windows runtime's version adds 0.5 first, which turns the
+    // largest double below one half into 1. The fraction taken off here is exact.
+    double whole = std::trunc(value);
+    double fraction = value - whole;
+    if (fraction >= 0.5)
+        whole += 1;
+    else if (fraction <= -0.5)
+        whole -= 1;
+    if (whole >= 9223372036854775807.0) return INT64_MAX;
+    return int64_t(whole);
 }

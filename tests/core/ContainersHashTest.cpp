@@ -49,6 +49,15 @@ TEST(HashTableTest, FindAddRemove) {
     table.Clear();
     EXPECT_EQ(table.Count(), 0);
     EXPECT_EQ(table.First(), nullptr);
+    table.FindOrAdd("after clear") = 3;
+    EXPECT_EQ(*table.Find("after clear"), 3);
+
+    // Values that own memory are released with their entries (the sanitizer build
+    // reports a leak otherwise).
+    HashTable<String, int> texts;
+    for (int i = 0; i < 100; ++i) texts.FindOrAdd(i) = String::Formatted("value %d", i);
+    texts.Remove(5);
+    EXPECT_TRUE(*texts.Find(99) == "value 99");
 }
 
 TEST(HashTableTest, BucketIsTheHashModuloTheCountTakenUnsigned) {
