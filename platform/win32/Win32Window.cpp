@@ -33,39 +33,55 @@ int ToolbarImage(int32_t command) {
     }
 }
 
-HMENU BuildNativeMenu(const Menu& menu, bool bar) {
-    HMENU handle = bar ? CreateMenu() : CreatePopupMenu();
+}  // namespace
+
+Win32Frame::Win32Frame(FrameClient& client) : client_(client) {}
+
+// Appends the model's items to `handle`, creating popups for submenus and noting
+// where in the model each popup comes from, so it can be refilled when it opens.
+void Win32Frame::FillNativeMenu(HMENU handle, const Menu& menu, const std::vector<int32_t>& path) {
     for (int32_t i = 0; i < menu.Count(); ++i) {
         const MenuItem& item = menu.Item(i);
         if (item.IsSeparator()) {
             AppendMenuA(handle, MF_SEPARATOR, 0, nullptr);
         } else if (item.submenu) {
+            HMENU popup = CreatePopupMenu();
+            std::vector<int32_t> subPath = path;
+            subPath.push_back(i);
+            FillNativeMenu(popup, *item.submenu, subPath);
+            popupPaths_.push_back({popup, subPath});
             AppendMenuA(handle, MF_POPUP | (item.enabled ? 0 : MF_GRAYED),
-                        reinterpret_cast<UINT_PTR>(BuildNativeMenu(*item.submenu, false)),
-                        item.label.c_str());
+                        reinterpret_cast<UINT_PTR>(popup), item.label.c_str());
         } else {
             UINT flags = MF_STRING | (item.checked ? MF_CHECKED : 0) | (item.enabled ? 0 : MF_GRAYED);
             AppendMenuA(handle, flags, UINT_PTR(item.command), item.label.c_str());
         }
     }
-    return handle;
 }
 
-void SyncNativeMenu(HMENU handle, const Menu& menu) {
-    for (int32_t i = 0; i < menu.Count(); ++i) {
-        const MenuItem& item = menu.Item(i);
-        if (item.submenu) {
-            if (HMENU sub = GetSubMenu(handle, i)) SyncNativeMenu(sub, *item.submenu);
-        } else if (!item.IsSeparator()) {
-            CheckMenuItem(handle, UINT(i), MF_BYPOSITION | (item.checked ? MF_CHECKED : MF_UNCHECKED));
-            EnableMenuItem(handle, UINT(i), MF_BYPOSITION | (item.enabled ? MF_ENABLED : MF_GRAYED));
-        }
+// The portable side rebuilds a menu's entries as it opens (their wording follows the
+// selection), so the native popup is emptied and filled again from the model.
+void Win32Frame::RefillPopup(HMENU popup) {
+    if (!menuBar_) return;
+    auto found = std::find_if(popupPaths_.begin(), popupPaths_.end(),
+                              [popup](const PopupPath& p) { return p.handle == popup; });
+    if (found == popupPaths_.end()) return;
+    std::vector<int32_t> path = found->path;
+    const Menu* menu = menuBar_;
+    for (int32_t index : path) {
+        if (index >= menu->Count() || !menu->Item(index).submenu) return;
+        menu = menu->Item(index).submenu.get();
     }
+    // Popups below this one go with it.
+    popupPaths_.erase(std::remove_if(popupPaths_.begin(), popupPaths_.end(),
+                                     [&path](const PopupPath& p) {
+                                         return p.path.size() > path.size() &&
+                                                std::equal(path.begin(), path.end(), p.path.begin());
+                                     }),
+                      popupPaths_.end());
+    while (GetMenuItemCount(popup) > 0) DeleteMenu(popup, 0, MF_BYPOSITION);
+    FillNativeMenu(popup, *menu, path);
 }
-
-}  // namespace
-
-Win32Frame::Win32Frame(FrameClient& client) : client_(client) {}
 
 Win32Frame::~Win32Frame() {
     Destroy();
@@ -114,13 +130,20 @@ void Win32Frame::ApplyWindowText() {
 void Win32Frame::SetMenuBar(Menu* bar) {
     menuBar_ = bar;
     HMENU old = menuHandle_;
-    menuHandle_ = bar ? BuildNativeMenu(*bar, true) : nullptr;
+    popupPaths_.clear();
+    menuHandle_ = nullptr;
+    if (bar) {
+        menuHandle_ = CreateMenu();
+        FillNativeMenu(menuHandle_, *bar, {});
+    }
     if (window_) SetMenu(window_, menuHandle_);
     if (old) DestroyMenu(old);
 }
 
 void Win32Frame::RefreshMenuBar() {
-    if (menuBar_ && menuHandle_) SyncNativeMenu(menuHandle_, *menuBar_);
+    if (!menuBar_ || !menuHandle_) return;
+    // Top-level labels do not change; the popups are refilled when they open.
+    DrawMenuBar(window_);
 }
 
 void Win32Frame::SetToolbar(Toolbar* toolbar) {
@@ -356,7 +379,7 @@ LRESULT Win32Frame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         }
         case WM_INITMENUPOPUP:
             client_.OnMenuOpening();
-            RefreshMenuBar();
+            RefillPopup(reinterpret_cast<HMENU>(wParam));
             return 0;
         case WM_MENUSELECT: {
             UINT flags = HIWORD(wParam);

@@ -48,6 +48,12 @@ private:
     struct Shortcut {
         int32_t key, modifiers, command;
     };
+    struct PopupPath {
+        HMENU handle;
+        std::vector<int32_t> path;  // submenu indexes from the menu bar down
+    };
+    void FillNativeMenu(HMENU handle, const Menu& menu, const std::vector<int32_t>& path);
+    void RefillPopup(HMENU popup);
     void BuildToolbar();
     void BuildStatusBar();
     void SetStatusParts();
@@ -70,6 +76,7 @@ private:
     bool minimised_ = false;
     bool statusHelpShown_ = false;
     std::vector<Shortcut> shortcuts_;
+    std::vector<PopupPath> popupPaths_;
 };
 
 class Win32WindowSystem : public WindowSystem {
