@@ -120,13 +120,11 @@ bool FilterTypeChar(const EditboxFilterList& items, String& text, int32_t& caret
     // over fixed literals and the sign but not over a slot the user still has to fill.
     for (int32_t slot = from; slot < items.Count(); ++slot) {
         const EditboxFilter& item = items[slot];
-        bool passable = item.kind == kFilterLiteral || item.kind == kFilterSign;
-        if (item.kind != kFilterLiteral && FilterItemAccepts(item, c) && item.kind != kFilterSign) {
-            text.SetAt(slot, c);
-            caret = CaretAfter(items, slot);
-            return true;
-        }
-        if (!passable) break;
+        if (item.kind == kFilterLiteral || item.kind == kFilterSign) continue;
+        if (!FilterItemAccepts(item, c)) break;
+        text.SetAt(slot, c);
+        caret = CaretAfter(items, slot);
+        return true;
     }
     // A typed literal (a decimal point, a separator) jumps past the next such literal.
     for (int32_t i = from; i < items.Count(); ++i) {

@@ -11,13 +11,26 @@ namespace {
 
 constexpr int32_t kMaxWidth = 0x7FFFFFFF;
 
-inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// What the line breaker needs to know about a byte; ordered so that everything above
+// kTab continues an unwrapped run.
+enum CharClass : uint8_t { kLineBreak, kTab, kPlain, kSpace, kBreakAfter };
 
-// The visible break-after characters; space and tab are candidates too but are not
-// displayed at the end of a wrapped line.
-inline bool IsBreakAfter(char c) {
-    return c == ',' || c == '-' || c == ';' || c == '>' || c == '\\';
+constexpr auto MakeCharClasses() {
+    struct Table {
+        uint8_t kind[256];
+    } table{};
+    for (int c = 0; c < 256; ++c) table.kind[c] = kPlain;
+    table.kind[uint8_t('\n')] = table.kind[uint8_t('\r')] = kLineBreak;
+    table.kind[uint8_t('\t')] = kTab;
+    table.kind[uint8_t(' ')] = kSpace;
+    // The visible break-after characters; space and tab are candidates too but are not
+    // displayed at the end of a wrapped line.
+    for (char c : {',', '-', ';', '>', '\\'}) table.kind[uint8_t(c)] = kBreakAfter;
+    return table;
 }
+
+constexpr auto kCharClassTable = MakeCharClasses();
+constexpr const uint8_t* kCharClasses = kCharClassTable.kind;
 
 inline int32_t ClampWidth(int64_t x) { return x > kMaxWidth ? kMaxWidth : int32_t(x); }
 
@@ -179,7 +192,7 @@ int32_t TextBox::Advance(int32_t index, int64_t x) const {
 }
 
 void TextBox::BreakLine(int32_t start, TextBoxLine& line, bool& last) const {
-    const char* text = text_.c_str();
+    const uint8_t* p = reinterpret_cast<const uint8_t*>(text_.c_str());
     const int32_t length = text_.Length();
     line = TextBoxLine();
     line.start = start;
@@ -190,8 +203,9 @@ void TextBox::BreakLine(int32_t start, TextBoxLine& line, bool& last) const {
         last = true;
         return;
     }
+    // Every byte up to the end of the line is displayed, so the visible count is the
+    // distance from the start until a wrap decides otherwise.
     int64_t x = 0;
-    int32_t count = 0;
     int32_t candidate = -1;
     bool candidateShown = false;
     int64_t xBeforeCandidate = 0;
@@ -199,50 +213,46 @@ void TextBox::BreakLine(int32_t start, TextBoxLine& line, bool& last) const {
     bool previousBlank = false;
     int32_t i = start;
     while (i < length) {
-        char c = text[i];
-        if (c == '\n' || c == '\r') {
-            char pair = c == '\n' ? '\r' : '\n';
+        uint8_t c = p[i];
+        CharClass kind = CharClass(kCharClasses[c]);
+        if (kind == kLineBreak) {
+            uint8_t pair = c == '\n' ? '\r' : '\n';
             int32_t next = i + 1;
-            if (next < length && text[next] == pair) ++next;
-            line.visibleCount = count;
+            if (next < length && p[next] == pair) ++next;
+            line.visibleCount = i - start;
             line.totalCount = next - start;
             line.width = ClampWidth(x);
-            line.reach = std::min(i + 1, length);
+            line.reach = i + 1;
             return;
         }
-        if (c == '\t') {
+        if (kind == kTab) {
             if (!previousBlank) {
                 candidate = i;
                 candidateShown = false;
                 xBeforeCandidate = x;
             }
-            x += Advance(i, x);
-            if (candidate == i) xAfterCandidate = x;
+            x = (x / tabWidth_ + 1) * tabWidth_;
             previousBlank = true;
-            ++count;
             ++i;
             continue;
         }
         if (!wrap_) {
             // Without wrapping only line breaks and tabs interrupt a run.
-            const uint8_t* p = reinterpret_cast<const uint8_t*>(text);
-            int32_t runStart = i;
             int64_t run = 0;
             do {
                 run += GlyphAdvance(p + i);
                 ++i;
-            } while (i < length && !(p[i] <= '\r' && (p[i] == '\n' || p[i] == '\r' || p[i] == '\t')));
+            } while (i < length && kCharClasses[p[i]] > kTab);
             x += run;
-            count += i - runStart;
             continue;
         }
-        if (c == ' ' && !previousBlank) {
+        if (kind == kSpace && !previousBlank) {
             candidate = i;
             candidateShown = false;
             xBeforeCandidate = x;
         }
-        int32_t w = GlyphAdvance(reinterpret_cast<const uint8_t*>(text) + i);
-        if (count > 0 && x + w + overhangs_[uint8_t(c)] > wrapWidth_) {
+        int32_t w = GlyphAdvance(p + i);
+        if (i > start && x + w + overhangs_[c] > wrapWidth_) {
             int32_t next;
             if (candidate >= 0) {
                 next = candidate + 1;
@@ -250,14 +260,14 @@ void TextBox::BreakLine(int32_t start, TextBoxLine& line, bool& last) const {
                 line.width = ClampWidth(candidateShown ? xAfterCandidate : xBeforeCandidate);
             } else {
                 next = i;
-                line.visibleCount = count;
+                line.visibleCount = i - start;
                 line.width = ClampWidth(x);
             }
             // The kerning lookahead of the overflowing character read one further.
-            int32_t reach = std::min(i + 1, length);
+            int32_t reach = i + 1;
             for (int32_t swallowed = 0; swallowed < 2 && next < length; ++swallowed) {
                 reach = std::max(reach, next);
-                if (text[next] != ' ') break;
+                if (p[next] != ' ') break;
                 ++next;
             }
             line.totalCount = next - start;
@@ -265,18 +275,15 @@ void TextBox::BreakLine(int32_t start, TextBoxLine& line, bool& last) const {
             return;
         }
         x += w;
-        ++count;
-        if (c == ' ') {
-            if (candidate == i) xAfterCandidate = x;
-        } else if (IsBreakAfter(c)) {
+        if (kind == kBreakAfter) {
             candidate = i;
             candidateShown = true;
             xAfterCandidate = x;
         }
-        previousBlank = IsBlank(c);
+        previousBlank = kind == kSpace;
         ++i;
     }
-    line.visibleCount = count;
+    line.visibleCount = length - start;
     line.totalCount = length - start;
     line.width = ClampWidth(x);
     line.reach = length;
