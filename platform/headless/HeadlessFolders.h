@@ -17,6 +17,8 @@ struct HeadlessFolders {
     String temp;
     String windows;
     String recycleBin;
+    // As if the shell knew no common program files folder.
+    bool hideCommonProgramFiles = false;
     // The NT family keeps restart deletions itself; an older system reads them from
     // "wininit.ini".
     bool nativeRestartRemoval = true;

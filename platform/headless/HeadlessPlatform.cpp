@@ -5,12 +5,16 @@
 #include "platform/headless/HeadlessClock.h"
 #include "platform/headless/HeadlessFolders.h"
 #include "platform/headless/HeadlessFont.h"
+#include "platform/headless/HeadlessProfiles.h"
+#include "platform/headless/HeadlessRegistry.h"
 #include "platform/headless/HeadlessSound.h"
 #include "platform/headless/HeadlessWindow.h"
 
 void InstallHeadlessPlatform() {
     InstallClock(&TheHeadlessClock());
     InstallHostFileSystem();
+    InstallProfiles(&TheHeadlessProfiles());
+    InstallRegistry(&TheHeadlessRegistry());
     InstallAsk(&TheHeadlessAsk());
     InstallWindowSystem(&TheHeadlessWindowSystem());
     InstallFontSource(&TheHeadlessFontSource());

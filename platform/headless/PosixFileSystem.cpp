@@ -424,6 +424,7 @@ public:
         HeadlessFolders& folders = Folders();
         switch (which) {
             case SpecialFolder::kCommonProgramFiles:
+                if (folders.hideCommonProgramFiles) return String();
                 return Ensured(folders.commonProgramFiles, "Program Files/Common Files");
             case SpecialFolder::kProgramFiles:
                 return Ensured(folders.programFiles, "Program Files");

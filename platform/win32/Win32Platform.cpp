@@ -8,11 +8,15 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Drawing.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Profiles.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Window.h"
 
 void InstallWin32SystemServices() {
     InstallClock(&TheWin32Clock());
     InstallFileSystem(&TheWin32FileSystem());
+    InstallProfiles(&TheWin32Profiles());
+    InstallRegistry(&TheWin32Registry());
 }
 
 void InstallWin32Platform() {

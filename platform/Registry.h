@@ -1,0 +1,19 @@
+// The system registry, as far as the portable code reads it.
+#pragma once
+
+#include "core/String.h"
+
+enum class RegistryRoot { kClassesRoot, kCurrentUser, kLocalMachine };
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // A text value (environment references expanded); false when the key or value
+    // is missing or is not text. An empty name reads the key's default value.
+    virtual bool ReadText(RegistryRoot root, const String& key, const String& name,
+                          String& value) = 0;
+};
+
+Registry& TheRegistry();
+// Returns the previous one, so that tests can wrap and restore it.
+Registry* InstallRegistry(Registry* registry);

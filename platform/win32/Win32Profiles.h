@@ -1,0 +1,5 @@
+#pragma once
+
+#include "platform/Profiles.h"
+
+Profiles& TheWin32Profiles();

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "platform/Registry.h"
+
+Registry& TheWin32Registry();
