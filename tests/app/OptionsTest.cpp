@@ -1,0 +1,285 @@
+#include <vector>
+
+#include "app/DocumentWindow.h"
+#include "app/MainWindow.h"
+#include "app/Options.h"
+#include "app/OptionsCharacterSets.h"
+#include "platform/Font.h"
+#include "tests/app/DocumentTestSupport.h"
+#include "ui/Menu.h"
+#include "ui/Toolbar.h"
+
+namespace {
+
+// Remembers the character sets the editbox asked its fonts for.
+class RecordingFontSource : public FontSource {
+public:
+    RecordingFontSource() : inner_(InstallFontSource(this)) {}
+    ~RecordingFontSource() override { InstallFontSource(inner_); }
+    std::unique_ptr<Font> OpenFont(const FontRequest& request) override {
+        charsets.push_back(request.charset);
+        return inner_->OpenFont(request);
+    }
+    std::vector<int32_t> charsets;
+
+private:
+    FontSource* inner_;
+};
+
+// One run of the editor's settings: what a window holds between start and exit.
+struct EditorRun {
+    TestDocumentHost host;
+    Document document{host};
+    Options options;
+
+    void Load(const String& ini) { options.Load(host.editbox, document, ini); }
+    void Save(const String& ini) { options.Save(host.editbox, document, ini); }
+};
+
+class OptionsTest : public DocumentTestBase {
+protected:
+    TestFolder folder;
+    String ini = folder.Name("globals.ini");
+};
+
+TEST_F(OptionsTest, WithoutASettingsFileEveryDefaultHolds) {
+    EditorRun run;
+    run.Load(ini);
+    EXPECT_TRUE(run.options.fullPath);
+    EXPECT_TRUE(run.options.statusBarShown);
+    EXPECT_TRUE(run.options.toolbarShown);
+    EXPECT_FALSE(run.options.openWithAll);
+    EXPECT_FALSE(run.options.windowPosKnown);
+    EXPECT_EQ(run.options.toolbarButtons.Count(), 0);
+    EXPECT_EQ(run.options.characterSet, "ANSI");
+    const DocumentSettings& settings = run.document.Settings();
+    EXPECT_TRUE(settings.detectChanges);
+    EXPECT_FALSE(settings.lockFile);
+    EXPECT_TRUE(settings.recordHistory);
+    EXPECT_FALSE(settings.autoOpen);
+    EXPECT_TRUE(settings.lastDocument.IsEmpty());
+    EXPECT_EQ(settings.lastDirectory, Document::DefaultLastDirectory());
+    EXPECT_FALSE(settings.lastDirectory.IsEmpty());
+    EXPECT_EQ(run.document.History().Count(), 0);
+}
+
+TEST_F(OptionsTest, TheMenuListsTheFlagsInOrderWithTheirChecks) {
+    EditorRun run;
+    run.options.toolbarShown = false;
+    run.document.Settings().lockFile = true;
+    Menu menu;
+    run.options.BuildMenu(menu, run.document);
+
+    struct Expected {
+        const char* label;
+        int32_t command;
+        bool checked;
+    };
+    const Expected items[] = {
+        {"All file types: \"Open with Nivora\"", kCmdOpenWithForAll, false},
+        {"Detect external changes", kCmdDetectChanges, true},
+        {"Full path on caption", kCmdFullPathOnCaption, true},
+        {"Lock file", kCmdLockFile, true},
+        {"Record file history", kCmdRecordHistory, true},
+        {"Status bar visible", kCmdStatusBarShown, true},
+        {"Toolbar visible", kCmdToolbarShown, false},
+    };
+    ASSERT_EQ(menu.Count(), 11);
+    for (int32_t i = 0; i < 7; ++i) {
+        EXPECT_EQ(menu.Item(i).label, items[i].label);
+        EXPECT_EQ(menu.Item(i).command, items[i].command);
+        EXPECT_EQ(menu.Item(i).checked, items[i].checked) << items[i].label;
+    }
+    EXPECT_TRUE(menu.Item(7).IsSeparator());
+    EXPECT_EQ(menu.Item(8).label, "Character set");
+    ASSERT_TRUE(menu.Item(8).submenu);
+    EXPECT_TRUE(menu.Item(9).IsSeparator());
+    EXPECT_EQ(menu.Item(10).label, "Help - Options menu");
+    EXPECT_EQ(menu.Item(10).command, kCmdOptionsHelp);
+
+    const Menu& sets = *menu.Item(8).submenu;
+    ASSERT_EQ(sets.Count(), OfferedCharacterSetCount());
+    int32_t checked = 0;
+    for (int32_t n = 0; n < sets.Count(); ++n) {
+        EXPECT_EQ(sets.Item(n).command, kCmdCharacterSetFirst + n);
+        EXPECT_EQ(sets.Item(n).label, OfferedCharacterSet(n)->name);
+        checked += sets.Item(n).checked ? 1 : 0;
+    }
+    EXPECT_EQ(checked, 1);
+    EXPECT_TRUE(sets.Item(0).checked);  // ANSI, the framework's default
+}
+
+TEST_F(OptionsTest, ToggleFlipsOnlyTheItemsOwnFlag) {
+    EditorRun run;
+    EXPECT_TRUE(run.options.Toggle(kCmdLockFile, run.document));
+    EXPECT_TRUE(run.document.Settings().lockFile);
+    EXPECT_TRUE(run.options.Toggle(kCmdDetectChanges, run.document));
+    EXPECT_FALSE(run.document.Settings().detectChanges);
+    EXPECT_TRUE(run.options.Toggle(kCmdRecordHistory, run.document));
+    EXPECT_FALSE(run.document.Settings().recordHistory);
+    EXPECT_TRUE(run.options.Toggle(kCmdStatusBarShown, run.document));
+    EXPECT_FALSE(run.options.statusBarShown);
+    EXPECT_TRUE(run.options.Toggle(kCmdStatusBarShown, run.document));
+    EXPECT_TRUE(run.options.statusBarShown);
+    EXPECT_TRUE(run.options.toolbarShown);
+    EXPECT_TRUE(run.options.fullPath);
+    EXPECT_FALSE(run.options.Toggle(kCmdOptionsHelp, run.document));
+    EXPECT_FALSE(run.options.Toggle(kCmdCharacterSetFirst, run.document));
+}
+
+TEST_F(OptionsTest, EverythingComesBackInTheNextRun) {
+    WindowPlacement placement{10, 20, 810, 620, WindowPlacement::kMaximized};
+    {
+        EditorRun first;
+        first.host.editbox.SetWordWrap(true);
+        first.host.editbox.SetFixedPitch(true);
+        Options& o = first.options;
+        o.fullPath = false;
+        o.statusBarShown = false;
+        o.toolbarShown = false;
+        o.openWithAll = true;
+        ASSERT_TRUE(o.SelectCharacterSet(kCmdCharacterSetFirst + 3));
+        o.toolbarButtons.Append(11375);
+        o.toolbarButtons.Append(0);
+        o.toolbarButtons.Append(11373);
+        o.windowPos = placement;
+        o.windowPosKnown = true;
+        DocumentSettings& s = first.document.Settings();
+        s.lockFile = true;
+        s.detectChanges = false;
+        s.recordHistory = true;
+        s.autoOpen = true;
+        s.lastDocument = "C:\\docs\\last one.txt";
+        s.lastDirectory = "C:\\docs\\";
+        first.document.History().Add("C:\\b,c.txt");
+        first.document.History().Add("C:\\a.txt");
+        first.Save(ini);
+    }
+    EditorRun next;
+    next.Load(ini);
+    EXPECT_TRUE(next.host.editbox.WordWrap());
+    EXPECT_TRUE(next.host.editbox.IsFixedPitch());
+    const Options& o = next.options;
+    EXPECT_FALSE(o.fullPath);
+    EXPECT_FALSE(o.statusBarShown);
+    EXPECT_FALSE(o.toolbarShown);
+    EXPECT_TRUE(o.openWithAll);
+    EXPECT_EQ(o.characterSet, OfferedCharacterSet(3)->name);
+    ASSERT_EQ(o.toolbarButtons.Count(), 3);
+    EXPECT_EQ(o.toolbarButtons[0], 11375);
+    EXPECT_EQ(o.toolbarButtons[1], 0);
+    EXPECT_EQ(o.toolbarButtons[2], 11373);
+    EXPECT_TRUE(o.windowPosKnown);
+    EXPECT_EQ(o.windowPos, placement);
+    const DocumentSettings& s = next.document.Settings();
+    EXPECT_TRUE(s.lockFile);
+    EXPECT_FALSE(s.detectChanges);
+    EXPECT_TRUE(s.autoOpen);
+    EXPECT_EQ(s.lastDocument, "C:\\docs\\last one.txt");
+    EXPECT_EQ(s.lastDirectory, "C:\\docs\\");
+    ASSERT_EQ(next.document.History().Count(), 2);
+    EXPECT_EQ(next.document.History().Entry(0), "C:\\a.txt");
+    EXPECT_EQ(next.document.History().Entry(1), "C:\\b,c.txt");
+}
+
+TEST_F(OptionsTest, TheSectionIsWrittenInItsFixedOrder) {
+    EditorRun run;
+    run.options.windowPos = {1, 2, 3, 4, WindowPlacement::kNormal};
+    run.options.windowPosKnown = true;
+    run.Save(ini);
+    String text = ReadBack(ini);
+    ASSERT_EQ(text.Find("[Nivora]"), 0) << text.c_str();
+    const char* keys[] = {"WordBreak",     "FixedPitch",   "FullPath",    "Charset",
+                          "LockFile",      "StatusbarShown", "OpenWithNivora", "DetectChanges",
+                          "ToolbarShown",  "Toolbar",      "LastDocument", "LastDirectory",
+                          "RecordHistory", "AutoOpen",     "WindowPos",   "FileHistory"};
+    int32_t previous = -1;
+    for (const char* key : keys) {
+        int32_t at = text.Find((String("\n") + key + "=").c_str());
+        EXPECT_GT(at, previous) << key;
+        previous = at;
+    }
+    EXPECT_GE(text.Find("\nFullPath=1"), 0);
+    EXPECT_GE(text.Find("\nLockFile=0"), 0);
+    EXPECT_GE(text.Find("\nCharset=ANSI"), 0);
+}
+
+TEST_F(OptionsTest, APlacementNobodyMeasuredIsNotWritten) {
+    EditorRun run;
+    run.Save(ini);
+    EXPECT_LT(ReadBack(ini).Find("WindowPos"), 0);
+}
+
+TEST_F(OptionsTest, ARestoredHistoryIsCutToThirtyAndAnUnknownCharsetIgnored) {
+    Array<String> names;
+    for (int32_t i = 0; i < 35; ++i) names.Append(String::Formatted("C:\\f%d.txt", i));
+    WriteProfileText("Nivora", "FileHistory", ListToText(names), ini);
+    WriteProfileText("Nivora", "Charset", "Klingon", ini);
+    EditorRun run;
+    run.Load(ini);
+    ASSERT_EQ(run.document.History().Count(), 30);
+    EXPECT_EQ(run.document.History().Entry(29), "C:\\f29.txt");
+    EXPECT_EQ(run.options.characterSet, "ANSI");
+}
+
+TEST_F(OptionsTest, AChosenCharacterSetReachesTheFontsAndSurvivesARestart) {
+    RecordingFontSource fonts;
+    int32_t n = OfferedCharacterSetCount() - 1;
+    const CharacterSet* last = OfferedCharacterSet(n);
+    {
+        EditorRun run;
+        EXPECT_FALSE(run.options.SelectCharacterSet(kCmdCharacterSetFirst + n + 1));
+        EXPECT_FALSE(run.options.SelectCharacterSet(kCmdCharacterSetFirst - 1));
+        ASSERT_TRUE(run.options.SelectCharacterSet(kCmdCharacterSetFirst + n));
+        fonts.charsets.clear();
+        run.options.ApplyCharacterSet(run.host.editbox);
+        ASSERT_EQ(fonts.charsets.size(), 2u);  // the variable and the fixed font
+        EXPECT_EQ(fonts.charsets[0], last->code);
+        EXPECT_EQ(fonts.charsets[1], last->code);
+        run.Save(ini);
+    }
+    EditorRun next;
+    next.Load(ini);
+    EXPECT_EQ(next.options.CharacterSetCode(), last->code);
+    Menu menu;
+    next.options.BuildMenu(menu, next.document);
+    const Menu& sets = *menu.Item(8).submenu;
+    EXPECT_TRUE(sets.Item(n).checked);
+    EXPECT_FALSE(sets.Item(0).checked);
+}
+
+TEST(CharacterSets, NamesAreFoundIgnoringCaseAndOfferedOnesCountedInOrder) {
+    ASSERT_NE(FindCharacterSet(String("greek")), nullptr);
+    EXPECT_EQ(FindCharacterSet(String("greek"))->code, 161);
+    EXPECT_EQ(FindCharacterSet(String("")), nullptr);
+    EXPECT_EQ(FindCharacterSet(String("ANSIx")), nullptr);
+    EXPECT_EQ(FindCharacterSet(204)->name, String("Russian"));
+    EXPECT_EQ(OfferedCharacterSet(OfferedCharacterSetCount()), nullptr);
+    EXPECT_LT(OfferedCharacterSetCount(), CharacterSetCount());
+    for (int32_t n = 0; n < OfferedCharacterSetCount(); ++n) {
+        EXPECT_TRUE(OfferedCharacterSet(n)->offered);
+    }
+}
+
+TEST(ToolbarArrangement, FollowsTheStoredOrderAndSkipsUnknownButtons) {
+    Toolbar full;
+    full.AddButton(11373, "New", "Create a new document.");
+    full.AddButton(11374, "Open", "Open a document (Ctrl+O).");
+    full.AddSeparator();
+    full.AddButton(11375, "Save", "Save the document back to its file (Ctrl+S).");
+    Options options;
+    EXPECT_EQ(options.ArrangeToolbar(full).Count(), 4);
+
+    TextToToolbarButtons("11375, 0,x,99999,11373", options.toolbarButtons);
+    EXPECT_EQ(ToolbarButtonsToText(options.toolbarButtons), "11375,0,99999,11373");
+    Toolbar arranged = options.ArrangeToolbar(full);
+    ASSERT_EQ(arranged.Count(), 3);
+    EXPECT_EQ(arranged.Button(0).name, "Save");
+    EXPECT_EQ(arranged.Button(1).command, 0);
+    EXPECT_EQ(arranged.Button(2).help, "Create a new document.");
+
+    options.RecordToolbar(full);
+    EXPECT_EQ(ToolbarButtonsToText(options.toolbarButtons), "11373,11374,0,11375");
+}
+
+}  // namespace
