@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "app/AppIdentity.h"
+#include "app/AppMain.h"
+#include "app/MainWindow.h"
+#include "app/MenuHelp.h"
+#include "platform/headless/HeadlessAsk.h"
+#include "platform/headless/HeadlessWindow.h"
+#include "ui/EditboxKeys.h"
+
+namespace {
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        SetAppIdentity(NivoraIdentity());
+        TheHeadlessAsk().Reset();
+        TheHeadlessWindowSystem().Reset();
+        ASSERT_TRUE(TheWindowSystem().RegisterFrameClass("Nivora Window Class"));
+        window = std::make_unique<MainWindow>();
+        ASSERT_TRUE(window->Create("Nivora Window Class"));
+        ASSERT_TRUE(window->OpenDocument(String()));
+        frame = TheHeadlessWindowSystem().LastFrame();
+    }
+
+    void Type(const char* text) {
+        for (const char* p = text; *p; ++p) EditboxKey(window->GetEditbox(), uint8_t(*p), 0);
+    }
+
+    String Field(int32_t index) { return frame->StatusBarModel()->Field(index).text; }
+
+    std::unique_ptr<MainWindow> window;
+    HeadlessFrame* frame = nullptr;
+};
+
+TEST_F(MainWindowTest, StatusBarFollowsTypingAndCaretMoves) {
+    EXPECT_STREQ(frame->Caption().c_str(), "Nivora");
+    EXPECT_STREQ(Field(0).c_str(), "1 / 1");
+    EXPECT_STREQ(Field(1).c_str(), "1 / 0");
+    EXPECT_STREQ(frame->StatusBarModel()->Field(0).hint.c_str(), "Caret Line/Total Lines");
+    EXPECT_EQ(frame->StatusBarModel()->Field(1).widthInChars, 16);
+
+    Type("hello");
+    EditboxKey(window->GetEditbox(), 13, 0);
+    Type("world!");
+    EXPECT_STREQ(Field(0).c_str(), "2 / 2");
+    EXPECT_STREQ(Field(1).c_str(), "7 / 6");
+    EditboxKey(window->GetEditbox(), kKeyHome, kModCtrl);
+    EXPECT_STREQ(Field(0).c_str(), "1 / 2");
+    EXPECT_STREQ(Field(1).c_str(), "1 / 5");
+}
+
+TEST_F(MainWindowTest, StatusFiguresGroupDigits) {
+    EXPECT_STREQ(MainWindow::StatusFigures(1234567, 12).c_str(), "1,234,567 / 12");
+}
+
+TEST_F(MainWindowTest, ToolbarEnablingFollowsTheText) {
+    const Toolbar& toolbar = window->GetToolbar();
+    EXPECT_FALSE(toolbar.Find(kCmdEditCut)->enabled);
+    EXPECT_FALSE(toolbar.Find(kCmdEditCopy)->enabled);
+    EXPECT_FALSE(toolbar.Find(kCmdEditUndo)->enabled);
+    EXPECT_TRUE(toolbar.Find(kCmdEditPaste)->enabled);
+    Type("x");
+    EXPECT_TRUE(toolbar.Find(kCmdEditCut)->enabled);
+    EXPECT_TRUE(toolbar.Find(kCmdEditCopy)->enabled);
+    EXPECT_TRUE(toolbar.Find(kCmdEditUndo)->enabled);
+    EXPECT_STREQ(toolbar.Find(kCmdEditPaste)->help.c_str(), "Paste the text in the clipboard (Ctrl+V).");
+}
+
+TEST_F(MainWindowTest, MenuHighlightShowsItsHelpInTheStatusBar) {
+    window->OnMenuHighlight(kCmdExit);
+    EXPECT_STREQ(frame->StatusHelp().c_str(), "Exit this program (Ctrl+F4).");
+    window->OnMenuHighlight(0);
+    EXPECT_TRUE(frame->StatusHelp().IsEmpty());
+}
+
+TEST_F(MainWindowTest, MenusOfferOnlyWhatWorks) {
+    const Menu& bar = window->MenuBar();
+    ASSERT_EQ(bar.Count(), 4);
+    EXPECT_STREQ(bar.Item(0).label.c_str(), "&File");
+    EXPECT_STREQ(bar.Item(0).submenu->Item(0).label.c_str(), "E&xit\tCtrl+F4");
+    EXPECT_STREQ(bar.Item(3).label.c_str(), "&Help");
+    EXPECT_NE(bar.Find(kCmdAbout), nullptr);
+    EXPECT_EQ(bar.Find(kCmdOpenDocument), nullptr);
+    ASSERT_EQ(frame->Shortcuts().size(), 1u);
+    EXPECT_EQ(frame->Shortcuts()[0].command, kCmdExit);
+}
+
+TEST_F(MainWindowTest, StatusBarOptionRemovesAndRebuildsTheBar) {
+    window->OnFrameCommand(kCmdStatusBarShown);
+    EXPECT_FALSE(window->StatusBarShown());
+    EXPECT_EQ(frame->StatusBarModel(), nullptr);
+    window->OnFrameCommand(kCmdStatusBarShown);
+    ASSERT_NE(frame->StatusBarModel(), nullptr);
+    EXPECT_STREQ(Field(0).c_str(), "1 / 1");
+}
+
+TEST_F(MainWindowTest, ResizingTheStatusBarPostsItsRefresh) {
+    window->OnStatusBarResized();
+    ASSERT_EQ(frame->Posted().size(), 1u);
+    EXPECT_EQ(frame->Posted().front(), kCmdRefreshStatusBar);
+}
+
+TEST_F(MainWindowTest, ClosingAModifiedDocumentAsksFirst) {
+    Type("draft");
+    TheHeadlessAsk().QueueButton(kAskCancel);
+    frame->Close();
+    EXPECT_TRUE(frame->Exists());
+    ASSERT_EQ(TheHeadlessAsk().Asked().size(), 1u);
+    const AskedQuestion& q = TheHeadlessAsk().Asked()[0];
+    EXPECT_STREQ(q.caption.c_str(), "Close");
+    EXPECT_STREQ(q.text.c_str(), "Save changes to the document?");
+    EXPECT_EQ(q.buttons, kAskYesNoCancel);
+
+    // Yes on an untitled document cannot save anywhere, so the window stays.
+    TheHeadlessAsk().QueueButton(kAskYes);
+    frame->Close();
+    EXPECT_TRUE(frame->Exists());
+
+    TheHeadlessAsk().QueueButton(kAskNo);
+    frame->Close();
+    EXPECT_FALSE(frame->Exists());
+    EXPECT_EQ(window->GetEditbox().GetTextLength(), 0);
+}
+
+TEST_F(MainWindowTest, UnmodifiedDocumentClosesWithoutAQuestion) {
+    window->OnFrameCommand(kCmdExit);
+    EXPECT_FALSE(frame->Exists());
+    EXPECT_TRUE(TheHeadlessAsk().Asked().empty());
+}
+
+TEST_F(MainWindowTest, AboutNamesProductAndVersion) {
+    window->OnFrameCommand(kCmdAbout);
+    ASSERT_EQ(TheHeadlessAsk().Asked().size(), 1u);
+    EXPECT_STREQ(TheHeadlessAsk().Asked()[0].caption.c_str(), "About");
+    EXPECT_EQ(TheHeadlessAsk().Asked()[0].text.Find("Nivora v8.0"), 0);
+}
+
+// A window whose documents always load, to see the caption rules at work.
+class LoadingWindow : public DocumentWindow {
+public:
+    LoadingWindow() : DocumentWindow("Nivora") {}
+    bool Load(const String&) override { return true; }
+};
+
+TEST(DocumentWindowCaption, NameOrFullPathAfterTheProduct) {
+    TheHeadlessWindowSystem().Reset();
+    ASSERT_TRUE(TheWindowSystem().RegisterFrameClass("Test Class"));
+    LoadingWindow window;
+    ASSERT_TRUE(window.Create("Test Class"));
+    HeadlessFrame* frame = TheHeadlessWindowSystem().LastFrame();
+    ASSERT_TRUE(window.OpenDocument("C:\\Work Files\\my NOTES.final.txt"));
+    EXPECT_STREQ(window.Directory().c_str(), "C:\\Work Files\\");
+    window.SetFullPathOnCaption(false);
+    EXPECT_STREQ(frame->Caption().c_str(), "Nivora - my NOTES.final.txt");
+    window.SetFullPathOnCaption(true);
+    EXPECT_STREQ(frame->Caption().c_str(), "Nivora - C:\\Work Files\\my NOTES.final.txt");
+    EXPECT_STREQ(frame->TaskBarTitle().c_str(), "My Notes.final-Nivora");
+    window.CloseDocument();
+    EXPECT_STREQ(frame->Caption().c_str(), "Nivora");
+    EXPECT_STREQ(frame->TaskBarTitle().c_str(), "Nivora");
+}
+
+TEST(MenuHelp, TableKeepsItsOrderAndFirstTextWins) {
+    int32_t count = 0;
+    const MenuHelpEntry* table = MenuHelpTable(&count);
+    EXPECT_EQ(count, 106);
+    EXPECT_EQ(table[0].command, 11373);
+    EXPECT_EQ(table[20].command, 11221);
+    EXPECT_EQ(table[count - 1].command, 14026);
+    EXPECT_STREQ(MenuHelpText(11158), "Save the document to a new file.");
+    EXPECT_STREQ(MenuHelpText(11227), "If checked, long lines are wrapped.");
+    EXPECT_EQ(MenuHelpText(1), nullptr);
+}
+
+}  // namespace
