@@ -3,6 +3,7 @@
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "core/Config.h"
 #include "core/Fatal.h"
 #include "platform/Ask.h"
 #include "platform/Window.h"
@@ -91,11 +92,18 @@ int NivoraMain(const String& commandLine) {
     }
 
     auto window = std::make_unique<MainWindow>();
+    window->SetSettingsFile(GlobalsIniPath());
     if (!window->Create(identity.windowClassName)) {
         Fatal("Failed to create window '%s'", identity.windowClassName.c_str());
     }
     if (request.openLast) request.fileName = window->LastDocument();
     request.fileName.Trim();
+    // The command line keeps a quoted name's quotes; the file system does not want them.
+    if (request.fileName.Length() >= 2 && request.fileName[0] == '"' &&
+        request.fileName[request.fileName.Length() - 1] == '"') {
+        request.fileName = request.fileName.Mid(1, request.fileName.Length() - 2);
+        request.fileName.Trim();
+    }
     if (!window->OpenDocument(request.fileName) && request.keepActionOnLoadFailure) {
         request.action = StartAction::None;
     }

@@ -1,6 +1,7 @@
 #include "app/Document.h"
 
 #include "app/AppIdentity.h"
+#include "core/Fatal.h"
 #include "editbox/Editbox.h"
 #include "platform/Ask.h"
 #include "platform/FileSystem.h"
@@ -43,8 +44,13 @@ String MenuSafe(const String& text) {
 
 }  // namespace
 
-Document::Document(DocumentHost& host) : host_(host) {
+Document::Document(DocumentHost& host, Editbox* editbox) : host_(host), editbox_(editbox) {
     settings_.lastDirectory = DefaultLastDirectory();
+}
+
+Editbox& Document::Box() const {
+    if (!editbox_) FatalInternal("Document", __LINE__);
+    return *editbox_;
 }
 
 String Document::FullName(const String& name) {
@@ -63,7 +69,7 @@ String Document::DefaultLastDirectory() {
 }
 
 bool Document::IsModified() const {
-    return Box().Text() != savedText_;
+    return open_ && Box().Text() != savedText_;
 }
 
 // ---- commands ----

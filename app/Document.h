@@ -25,7 +25,6 @@ enum : int32_t {
 class DocumentHost {
 public:
     virtual ~DocumentHost() = default;
-    virtual Editbox& DocumentEditbox() = 0;
     // The file name or the open state changed: the caption follows.
     virtual void DocumentNameChanged() = 0;
     virtual void FileHistoryChanged() = 0;
@@ -49,7 +48,10 @@ struct DocumentSettings {
 
 class Document {
 public:
-    explicit Document(DocumentHost& host);
+    // The editbox that shows the text may come later, from a window that builds it
+    // after the document; nothing that touches the text may run before then.
+    explicit Document(DocumentHost& host, Editbox* editbox = nullptr);
+    void SetEditbox(Editbox* editbox) { editbox_ = editbox; }
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
 
@@ -126,10 +128,10 @@ private:
     // After a load that did not happen: the lock goes back to the current document.
     void RelockCurrent();
     String DialogFolder() const;
-    Editbox& Box() { return host_.DocumentEditbox(); }
-    const Editbox& Box() const { return host_.DocumentEditbox(); }
+    Editbox& Box() const;
 
     DocumentHost& host_;
+    Editbox* editbox_;
     String fileName_;
     String directory_;
     String savedText_;

@@ -2,7 +2,8 @@
 
 #include "platform/Ask.h"
 
-DocumentWindow::DocumentWindow(const String& productName) : productName_(productName) {}
+DocumentWindow::DocumentWindow(const String& productName)
+    : productName_(productName), document_(*this) {}
 
 DocumentWindow::~DocumentWindow() {
     // The host calls back into us while it goes away; do that while we are whole.
@@ -18,30 +19,29 @@ bool DocumentWindow::Create(const String& className) {
 }
 
 bool DocumentWindow::QueryClose() {
-    if (!documentOpen_ || !IsModified()) return true;
-    String name = fileName_.IsEmpty() ? String("the document") : fileName_;
-    AskMessage message;
-    message.caption = "Close";
-    message.text = "Save changes to " + name + "?";
-    message.buttons = kAskYesNoCancel;
-    message.icon = AskIcon::Question;
-    switch (TheAsk().ShowMessage(message)) {
-        case kAskYes:
-            // An unnamed document has nowhere to go until the user names it, which
-            // only a Save As can do; without one the close is off.
-            return !fileName_.IsEmpty() && Save(fileName_);
-        case kAskNo:
-            return true;
-        default:
-            return false;
-    }
+    return document_.QueryClose();
 }
 
-void DocumentWindow::Activate(bool) {}
+void DocumentWindow::Activate(bool becomingActive) {
+    if (becomingActive) document_.CheckExternalChange();
+}
 
 bool DocumentWindow::Command(int32_t command) {
-    if (command == kCmdExit) {
-        if (host_) host_->Close();
+    switch (command) {
+        case kCmdExit:
+            if (host_) host_->Close();
+            return true;
+        case kCmdNewDocument: document_.New(); return true;
+        case kCmdOpenDocument: document_.Open(); return true;
+        case kCmdSaveDocument: document_.Save(); return true;
+        case kCmdSaveDocumentAs: document_.SaveAs(); return true;
+        case kCmdCloseDocument: document_.Close(); return true;
+        case kCmdOpenLastDocument: document_.OpenLast(); return true;
+        case kCmdDetectChanges: document_.ApplyDetectChanges(); return true;
+        default: break;
+    }
+    if (command >= kCmdFileHistoryFirst && command < kCmdFileHistoryEnd) {
+        document_.OpenHistoryEntry(command - kCmdFileHistoryFirst);
         return true;
     }
     return false;
@@ -50,28 +50,25 @@ bool DocumentWindow::Command(int32_t command) {
 void DocumentWindow::WindowCreated() {}
 
 bool DocumentWindow::IsModified() const {
-    return false;
+    return document_.IsModified();
 }
 
-// The framework window holds no document kind of its own; windows that do, load it.
-bool DocumentWindow::Load(const String&) {
-    return false;
+bool DocumentWindow::Load(const String& fileName) {
+    return document_.OpenByName(fileName, 0);
 }
 
-bool DocumentWindow::Save(const String&) {
-    return false;
+bool DocumentWindow::Save(const String& fileName) {
+    return document_.SaveTo(fileName);
 }
 
 void DocumentWindow::UpdateTaskBarTitle() {
     if (!host_) return;
-    if (!documentOpen_ || fileName_.IsEmpty()) {
+    if (!document_.IsOpen() || document_.FileName().IsEmpty()) {
         host_->SetTaskBarTitle(productName_);
     } else {
-        host_->SetTaskBarTitle(TaskBarName(fileName_) + "-" + productName_);
+        host_->SetTaskBarTitle(TaskBarName(document_.FileName()) + "-" + productName_);
     }
 }
-
-void DocumentWindow::DocumentClosed() {}
 
 void DocumentWindow::RememberPosition() {}
 
@@ -81,32 +78,20 @@ void DocumentWindow::BuildOptionsMenu(Menu&) {}
 
 bool DocumentWindow::OpenDocument(const String& fileName) {
     if (fileName.IsEmpty()) {
-        if (documentOpen_) CloseDocument();
-        documentOpen_ = true;
-        UpdateCaption();
+        if (!document_.IsOpen()) document_.StartUntitled();
         return true;
     }
-    if (!Load(fileName)) return false;
-    SetFileName(fileName);
-    lastDocument_ = fileName;
-    documentOpen_ = true;
-    UpdateCaption();
-    return true;
+    return Load(fileName);
 }
 
 void DocumentWindow::CloseDocument() {
-    if (!documentOpen_) return;
-    DocumentClosed();
-    documentOpen_ = false;
-    fileName_ = String();
-    directory_ = String();
-    timeStamp_ = DocumentTimeStamp();
-    UpdateCaption();
+    document_.CloseDocument();
 }
 
 String DocumentWindow::CaptionText() const {
-    if (!documentOpen_ || fileName_.IsEmpty()) return productName_;
-    return productName_ + " - " + (fullPathOnCaption_ ? fileName_ : FileNamePart(fileName_));
+    const String& name = document_.FileName();
+    if (!document_.IsOpen() || name.IsEmpty()) return productName_;
+    return productName_ + " - " + (options_.fullPath ? name : FileNamePart(name));
 }
 
 void DocumentWindow::UpdateCaption() {
@@ -116,17 +101,18 @@ void DocumentWindow::UpdateCaption() {
 }
 
 void DocumentWindow::SetFullPathOnCaption(bool on) {
-    fullPathOnCaption_ = on;
+    options_.fullPath = on;
     UpdateCaption();
 }
 
-void DocumentWindow::SetFileName(const String& fullPath) {
-    fileName_ = fullPath;
-    int32_t cut = fullPath.Length() - FileNamePart(fullPath).Length();
-    directory_ = fullPath.Left(cut);
-    if (!directory_.IsEmpty() && directory_[directory_.Length() - 1] != '\\') {
-        directory_.Append('\\');
-    }
+void DocumentWindow::DocumentNameChanged() {
+    UpdateCaption();
+}
+
+// A hidden window (still being created, or on its way out) cannot put a question in
+// front of the user; the check runs again at the next activation.
+bool DocumentWindow::CanAskUser() {
+    return host_ && host_->Exists() && host_->IsVisible();
 }
 
 void DocumentWindow::OnFrameCreated() {
@@ -158,7 +144,10 @@ void DocumentWindow::OnMenuOpening() {}
 
 void DocumentWindow::OnMenuHighlight(int32_t) {}
 
-void DocumentWindow::OnFilesDropped(const std::vector<String>&) {}
+// Only one document fits the window: the first file dropped is the one opened.
+void DocumentWindow::OnFilesDropped(const std::vector<String>& fileNames) {
+    if (!fileNames.empty()) Load(fileNames.front());
+}
 
 void DocumentWindow::OnStatusBarResized() {}
 

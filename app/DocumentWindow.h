@@ -1,11 +1,14 @@
 // The framework's single-document window: one document, its name on the caption,
-// and the question before it is thrown away. Loading and saving are the derived
-// window's business.
+// and the question before it is thrown away. The document itself (its file, lock,
+// history) and the remembered options are components the window owns; the derived
+// window supplies the editbox that holds the text.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
+#include "app/Document.h"
+#include "app/Options.h"
 #include "core/String.h"
 #include "platform/Window.h"
 
@@ -23,12 +26,7 @@ enum : int32_t {
     kCmdDetectChanges = 16008,
 };
 
-struct DocumentTimeStamp {
-    bool set = false;
-    int64_t value = 0;  // the file's last-write time as the platform reports it
-};
-
-class DocumentWindow : public FrameClient {
+class DocumentWindow : public FrameClient, public DocumentHost {
 public:
     explicit DocumentWindow(const String& productName);
     ~DocumentWindow() override;
@@ -47,25 +45,34 @@ public:
     virtual bool Load(const String& fileName);
     virtual bool Save(const String& fileName);
     virtual void UpdateTaskBarTitle();
-    virtual void DocumentClosed();
-    virtual void RememberPosition();
-    virtual void RestorePosition();
+    void RememberPosition() override;
+    void RestorePosition() override;
     virtual void BuildOptionsMenu(Menu& menu);
 
-    // An empty name starts an untitled document.
+    // An empty name starts an untitled document, unless one is already open (the
+    // last document, reopened while the window was created).
     bool OpenDocument(const String& fileName);
     void CloseDocument();
     void UpdateCaption();
     String CaptionText() const;
 
-    const String& FileName() const { return fileName_; }
-    const String& Directory() const { return directory_; }
-    const String& LastDocument() const { return lastDocument_; }
+    const String& FileName() const { return document_.FileName(); }
+    const String& Directory() const { return document_.Directory(); }
+    const String& LastDocument() const { return document_.Settings().lastDocument; }
     const String& ProductName() const { return productName_; }
-    bool IsDocumentOpen() const { return documentOpen_; }
-    bool FullPathOnCaption() const { return fullPathOnCaption_; }
+    bool IsDocumentOpen() const { return document_.IsOpen(); }
+    bool FullPathOnCaption() const { return options_.fullPath; }
     void SetFullPathOnCaption(bool on);
-    void SetLastDocument(const String& name) { lastDocument_ = name; }
+    Document& GetDocument() { return document_; }
+    const Document& GetDocument() const { return document_; }
+    Options& GetOptions() { return options_; }
+    const Options& GetOptions() const { return options_; }
+
+    // DocumentHost
+    void DocumentNameChanged() override;
+    // The framework window lists no history of its own.
+    void FileHistoryChanged() override {}
+    bool CanAskUser() override;
 
     // FrameClient
     void OnFrameCreated() override;
@@ -81,21 +88,9 @@ public:
     void OnFrameTimer(int32_t id) override;
 
 protected:
-    // Sets the name and directory fields from a full path.
-    void SetFileName(const String& fullPath);
-
-    String fileName_;
-    String directory_;  // ends in a backslash when not empty
-    String lastDocument_;
     String productName_;
-    String lastDirectory_;
-    bool documentOpen_ = false;
-    bool autoOpen_ = false;
-    bool recordHistory_ = true;
-    bool fullPathOnCaption_ = false;
-    bool detectChanges_ = true;
-    bool changeCheckInProgress_ = false;
-    DocumentTimeStamp timeStamp_;
+    Document document_;
+    Options options_;
 
 private:
     std::unique_ptr<FrameHost> host_;

@@ -2,6 +2,7 @@
 
 #include "app/AppIdentity.h"
 #include "app/MenuHelp.h"
+#include "app/OptionsCharacterSets.h"
 #include "core/FormatNumbers.h"
 #include "platform/Ask.h"
 #include "ui/EditboxKeys.h"
@@ -17,6 +18,7 @@ MainWindow::MainWindow()
       editbox_(1 | kEditboxMultiLine | kEditboxTabs) {
     editbox_.SetKind(3);
     editbox_.SetOwner(this);
+    document_.SetEditbox(&editbox_);
 }
 
 MainWindow::~MainWindow() {
@@ -42,6 +44,12 @@ bool MainWindow::Command(int32_t command) {
         case kCmdFullPathOnCaption:
             UpdateCaption();
             return true;
+        case kCmdLockFile:
+            document_.ApplyLockFile();
+            return true;
+        case kCmdRecordHistory:
+            document_.ApplyRecordHistory();
+            return true;
         case kCmdRefreshStatusBar:
             RefreshStatusFields();
             return true;
@@ -49,10 +57,14 @@ bool MainWindow::Command(int32_t command) {
             ApplyStatusBarShown();
             return true;
         case kCmdToolbarShown:
-            if (Host()) Host()->SetToolbar(toolbarShown_ ? &toolbar_ : nullptr);
+            if (Host()) Host()->SetToolbar(options_.toolbarShown ? &toolbar_ : nullptr);
             return true;
         default:
             break;
+    }
+    if (options_.SelectCharacterSet(command)) {
+        options_.ApplyCharacterSet(editbox_);
+        return true;
     }
     if (DocumentWindow::Command(command)) return true;
     // The rest of the editbox's commands reach it from the Edit menu and toolbar.
@@ -61,24 +73,46 @@ bool MainWindow::Command(int32_t command) {
 }
 
 void MainWindow::WindowCreated() {
+    LoadSettings();
     BuildMenus();
     BuildToolbar();
-    if (statusBarShown_) BuildStatusBar();
+    if (options_.statusBarShown) BuildStatusBar();
     editbox_.RefreshSettings();
+    options_.ApplyCharacterSet(editbox_);
     Host()->AttachEditbox(editbox_);
     Host()->AddShortcut(kKeyF1 + 3, kModCtrl, kCmdExit);
+    Host()->AddShortcut('O', kModCtrl, kCmdOpenDocument);
+    Host()->AddShortcut('S', kModCtrl, kCmdSaveDocument);
+    Host()->AcceptDroppedFiles(true);
     RefreshToolbarEnabling();
     RefreshStatusFields();
+    if (document_.Settings().autoOpen) document_.OpenLast();
 }
 
-bool MainWindow::IsModified() const {
-    return editbox_.Text() != savedText_;
+void MainWindow::LoadSettings() {
+    if (!settingsFile_.IsEmpty()) options_.Load(editbox_, document_, settingsFile_);
 }
 
-void MainWindow::DocumentClosed() {
-    editbox_.SetText(String());
-    savedText_ = String();
-    if (!loading_) lockFile_.Close();
+void MainWindow::SaveSettings() {
+    if (settingsFile_.IsEmpty()) return;
+    options_.RecordToolbar(toolbar_);
+    options_.Save(editbox_, document_, settingsFile_);
+}
+
+// The document is closed first so that it enters the history that is then saved.
+void MainWindow::OnFrameDestroyed() {
+    DocumentWindow::OnFrameDestroyed();
+    SaveSettings();
+}
+
+void MainWindow::FileHistoryChanged() {
+    for (int32_t i = 0; i < menuBar_.Count(); ++i) {
+        const MenuItem& top = menuBar_.Item(i);
+        if (!top.submenu || top.label != "&File") continue;
+        *top.submenu = Menu(top.label);
+        BuildFileMenu(*top.submenu);
+        if (Host()) Host()->RefreshMenuBar();
+    }
 }
 
 void MainWindow::RememberPosition() {
@@ -92,15 +126,27 @@ void MainWindow::RestorePosition() {
 }
 
 void MainWindow::BuildOptionsMenu(Menu& menu) {
-    menu.Add("Full path on caption", kCmdFullPathOnCaption).checked = fullPathOnCaption_;
-    menu.Add("Status bar visible", kCmdStatusBarShown).checked = statusBarShown_;
-    menu.Add("Toolbar visible", kCmdToolbarShown).checked = toolbarShown_;
+    options_.BuildMenu(menu, document_);
+}
+
+void MainWindow::BuildFileMenu(Menu& file) {
+    file.Add("&New document", kCmdNewDocument);
+    file.Add("&Open document\tCtrl+O", kCmdOpenDocument);
+    file.Add("&Save document\tCtrl+S", kCmdSaveDocument);
+    file.Add("Save document &as", kCmdSaveDocumentAs);
+    file.Add("&Close document", kCmdCloseDocument);
+    if (document_.History().Count() > 0) {
+        file.AddSeparator();
+        document_.AddHistoryItems(file);
+    }
+    file.AddSeparator();
+    file.Add("E&xit\tCtrl+F4", kCmdExit);
 }
 
 void MainWindow::BuildMenus() {
     menuBar_ = Menu();
     Menu& file = menuBar_.AddSubmenu("&File");
-    file.Add("E&xit\tCtrl+F4", kCmdExit);
+    BuildFileMenu(file);
     Menu& edit = menuBar_.AddSubmenu("&Edit");
     BuildEditboxMenu(editbox_, edit);
     Menu& options = menuBar_.AddSubmenu("&Options");
@@ -129,12 +175,7 @@ void MainWindow::OnMenuOpening() {
 // An option item flips its flag first; its command then applies the new value, which
 // is also what loading the settings asks for without flipping anything.
 void MainWindow::OnFrameCommand(int32_t command) {
-    switch (command) {
-        case kCmdFullPathOnCaption: fullPathOnCaption_ = !fullPathOnCaption_; break;
-        case kCmdStatusBarShown: statusBarShown_ = !statusBarShown_; break;
-        case kCmdToolbarShown: toolbarShown_ = !toolbarShown_; break;
-        default: break;
-    }
+    options_.Toggle(command, document_);
     Command(command);
 }
 
@@ -155,7 +196,8 @@ void MainWindow::BuildToolbar() {
     toolbar_.AddButton(kCmdEditPaste, "Paste", "Paste the text in the clipboard (Ctrl+V).");
     toolbar_.AddSeparator();
     toolbar_.AddButton(kCmdEditUndo, "Undo", "Undo the last change (Ctrl+Z).");
-    if (Host() && toolbarShown_) Host()->SetToolbar(&toolbar_);
+    toolbar_ = options_.ArrangeToolbar(toolbar_);
+    if (Host() && options_.toolbarShown) Host()->SetToolbar(&toolbar_);
 }
 
 void MainWindow::BuildStatusBar() {
@@ -167,7 +209,7 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::ApplyStatusBarShown() {
-    if (statusBarShown_) {
+    if (options_.statusBarShown) {
         BuildStatusBar();
     } else if (Host()) {
         Host()->SetStatusBar(nullptr);
@@ -180,7 +222,7 @@ String MainWindow::StatusFigures(int32_t first, int32_t second) {
 }
 
 void MainWindow::RefreshStatusFields() {
-    if (!statusBarShown_ || statusBar_.Count() < 2) return;
+    if (!options_.statusBarShown || statusBar_.Count() < 2) return;
     EditboxStatus status = editbox_.GetStatus();
     bool changed = statusBar_.SetText(0, StatusFigures(status.caretLine, status.lineCount));
     changed |= statusBar_.SetText(1, StatusFigures(status.caretColumn, status.lineLength));

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "app/DocumentWindow.h"
-#include "core/File.h"
 #include "editbox/Editbox.h"
 #include "ui/Menu.h"
 #include "ui/Toolbar.h"
@@ -36,24 +35,31 @@ public:
     const Menu& MenuBar() const { return menuBar_; }
     const Toolbar& GetToolbar() const { return toolbar_; }
     const StatusBar& GetStatusBar() const { return statusBar_; }
-    bool StatusBarShown() const { return statusBarShown_; }
-    bool ToolbarShown() const { return toolbarShown_; }
+    bool StatusBarShown() const { return options_.statusBarShown; }
+    bool ToolbarShown() const { return options_.toolbarShown; }
+    // The file the options are loaded from when the window is created and saved to
+    // when it goes. A window without one (a test's, say) keeps its options to itself.
+    void SetSettingsFile(const String& file) { settingsFile_ = file; }
+    void LoadSettings();
+    void SaveSettings();
 
     // DocumentWindow
     bool QueryClose() override;
     bool Command(int32_t command) override;
     void WindowCreated() override;
-    bool IsModified() const override;
-    void DocumentClosed() override;
     void RememberPosition() override;
     void RestorePosition() override;
     void BuildOptionsMenu(Menu& menu) override;
 
     // FrameClient
     void OnFrameCommand(int32_t command) override;
+    void OnFrameDestroyed() override;
     void OnMenuOpening() override;
     void OnMenuHighlight(int32_t command) override;
     void OnStatusBarResized() override;
+
+    // DocumentHost
+    void FileHistoryChanged() override;
 
     // EditboxOwner
     void EditboxAboutToChange(Editbox& editbox) override;
@@ -70,21 +76,15 @@ public:
 
 private:
     void BuildMenus();
+    void BuildFileMenu(Menu& menu);
     void BuildToolbar();
     void BuildStatusBar();
     void ApplyStatusBarShown();
 
-    String savedText_;  // the text as last loaded or saved
-    File lockFile_;
     Editbox editbox_;
     Toolbar toolbar_;
     StatusBar statusBar_;
-    int32_t characterSet_ = 0;
-    bool toolbarShown_ = true;
-    bool lockFileOn_ = false;
-    bool loading_ = false;
-    bool statusBarShown_ = true;
-    bool openWithForAll_ = false;
+    String settingsFile_;
 
     Menu menuBar_;
     int32_t rememberedCaret_ = 0;

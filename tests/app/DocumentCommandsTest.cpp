@@ -7,7 +7,7 @@ class DocumentCommands : public DocumentTestBase {
 protected:
     TestFolder folder;
     TestDocumentHost host;
-    Document document{host};
+    Document document{host, &host.editbox};
 
     const String& Text() { return host.editbox.Text(); }
     void Edit(const char* text) { host.editbox.SetText(text, true); }

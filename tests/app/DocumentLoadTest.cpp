@@ -6,7 +6,7 @@ class DocumentLoad : public DocumentTestBase {
 protected:
     TestFolder folder;
     TestDocumentHost host;
-    Document document{host};
+    Document document{host, &host.editbox};
 
     const String& Text() { return host.editbox.Text(); }
     void Edit(const char* text) { host.editbox.SetText(text, true); }
@@ -216,7 +216,7 @@ TEST_F(DocumentLoad, ASecondHolderOfTheLockMakesTheDocumentReadOnly) {
     ASSERT_TRUE(document.OpenByName(name));
 
     TestDocumentHost otherHost;
-    Document other(otherHost);
+    Document other(otherHost, &otherHost.editbox);
     other.Settings().lockFile = true;
     ASSERT_TRUE(other.OpenByName(name));
     EXPECT_EQ(otherHost.editbox.Text(), "shared");

@@ -22,7 +22,6 @@ public:
     int32_t rememberedCaret = -1;
     int32_t restores = 0;
 
-    Editbox& DocumentEditbox() override { return editbox; }
     void DocumentNameChanged() override { ++nameChanges; }
     void FileHistoryChanged() override { ++historyChanges; }
     bool CanAskUser() override { return canAsk; }

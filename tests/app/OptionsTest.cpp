@@ -29,7 +29,7 @@ private:
 // One run of the editor's settings: what a window holds between start and exit.
 struct EditorRun {
     TestDocumentHost host;
-    Document document{host};
+    Document document{host, &host.editbox};
     Options options;
 
     void Load(const String& ini) { options.Load(host.editbox, document, ini); }
