@@ -134,26 +134,23 @@ TEST_F(CommandsTest, TabIndentsASelectionAndTypesOtherwise) {
     EXPECT_EQ(Text(), "a");
 }
 
-TEST_F(CommandsTest, EnterBreaksLinesOnlyInMultiLineBoxes) {
-    Make(kMultiLine, "ab");
-    box->SetCaret(1, false);
-    EXPECT_TRUE(box->OnKey(13, 0));
-    EXPECT_EQ(Text(), "a\nb");
-    Make(1, "ab");
-    EXPECT_FALSE(box->OnKey(13, 0));
-    EXPECT_EQ(Text(), "ab");
-}
-
-TEST_F(CommandsTest, DeletionKeys) {
+TEST_F(CommandsTest, EnterAndDeletionKeys) {
     Make(kMultiLine, "abc");
     box->SetCaret(1, false);
+    EXPECT_TRUE(box->OnKey(13, 0));
+    EXPECT_EQ(Text(), "a\nbc");
     EXPECT_TRUE(box->OnKey(8, 0));
-    EXPECT_TRUE(box->OnKey(8, 0));  // at the start: nothing, and no beep
+    EXPECT_TRUE(box->OnKey(8, 0));
+    EXPECT_TRUE(box->OnKey(8, 0));  // at the start: nothing to take back, and no beep
     EXPECT_TRUE(box->OnKey(kKeyDel, 0));
     EXPECT_EQ(Text(), "c");
     EXPECT_EQ(Beeps(), 0);
     EXPECT_FALSE(box->OnKey(kKeyDel, kModCtrl));
-    EXPECT_EQ(Text(), "c");
+
+    // A single-line box leaves Enter to the dialog's default button.
+    Make(1, "ab");
+    EXPECT_FALSE(box->OnKey(13, 0));
+    EXPECT_EQ(Text(), "ab");
 }
 
 TEST_F(CommandsTest, ReadOnlyBoxCopiesButRefusesEditsWithABeep) {

@@ -44,29 +44,6 @@ TEST_F(CommandsTest, ConversionEntriesRunTheirTools) {
     EXPECT_EQ(Beeps(), 0);
 }
 
-TEST_F(CommandsTest, ParagraphEntriesRunTheirTools) {
-    struct Case {
-        int32_t command;
-        const char* after;
-    };
-    const Case cases[] = {
-        {kCmdEditAlphabetize, "\tc \na  b\nb\nb\n"},
-        {kCmdEditReverseParagraphs, "b\na  b\n\tc \nb\n"},
-        {kCmdEditDiscardDuplicates, "b\n\tc \na  b"},
-        {kCmdEditTrimTrailingSpaces, "b\n\tc\na  b\nb\n"},
-        {kCmdEditNormalizeSpaces, "b\n\tc \na b\nb"},
-        {kCmdEditIndentWithTab, "\tb\n\t\tc \n\ta  b\n\tb"},
-        {kCmdEditIndentWithSpace, " b\n \tc \n a  b\n b"},
-        {kCmdEditUnindent, "b\nc \na  b\nb"},
-        {kCmdEditReverseCharacters, "b\nb  a\n c\t\nb"},
-    };
-    for (const Case& c : cases) {
-        Make(kMultiLine, "b\n\tc \na  b\nb");
-        EXPECT_TRUE(box->OnCommand(c.command)) << c.command;
-        EXPECT_EQ(Text(), c.after) << c.command;
-    }
-}
-
 TEST_F(CommandsTest, RefusedCommandsBeepAndUnknownOnesAreNotTaken) {
     Make(kMultiLine, "abc");
     EXPECT_FALSE(box->OnCommand(kCmdEditDecodeHex));  // odd length
