@@ -50,7 +50,7 @@ bool HtmlEncode(String& text, int options = 0);
 bool HtmlDecode(String& text);
 
 // Decodes every "=?charset?B|Q?...?=" word; text between the words stays. The charset
-// of the last decoded word goes to charsetOut when one is given.
+// of the last decoded word goes to charsetOut when one is given (empty without words).
 bool MimeHeaderDecode(String& text, String* charsetOut = nullptr);
 // "=?charset?B?...?=" or "=?charset?Q?...?="; a text that already holds "=?" stays.
 bool MimeHeaderEncode(String& text, bool useBase64, const char* charset);

@@ -35,6 +35,7 @@ bool DecodeWord(char kind, const char* payload, int32_t length, String& word) {
 bool MimeHeaderDecode(String& text, String* charsetOut) {
     const int32_t n = text.Length();
     const char* p = text.c_str();
+    if (charsetOut) charsetOut->Clear();
     String out;
     char* o = nullptr;
     String word;

@@ -5,13 +5,6 @@
 
 namespace encoding {
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 char* PrepareOutput(String& out, int64_t length) {
     // The String keeps up to 4096 spare bytes past a large text.
     if (length <= 0 || length > INT32_MAX - 4096 - 2) return nullptr;

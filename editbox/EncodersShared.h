@@ -11,8 +11,21 @@ inline constexpr char kUpperHexDigits[] = "0123456789ABCDEF";
 inline constexpr char kBase64Alphabet[] =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
-// Value of a hex digit of either case, or -1.
-int HexValue(char c);
+struct HexValues {
+    int8_t of[256];
+};
+
+constexpr HexValues MakeHexValues() {
+    HexValues values{};
+    for (int c = 0; c < 256; ++c) values.of[c] = -1;
+    for (int d = 0; d < 10; ++d) values.of['0' + d] = int8_t(d);
+    for (int d = 0; d < 6; ++d) values.of['A' + d] = values.of['a' + d] = int8_t(10 + d);
+    return values;
+}
+inline constexpr HexValues kHexValues = MakeHexValues();
+
+// Value of a hex digit of either case, or -1. Inline: decoders ask once per byte.
+inline int HexValue(char c) { return kHexValues.of[uint8_t(c)]; }
 inline bool IsHexDigit(char c) { return HexValue(c) >= 0; }
 
 // A buffer of `length` bytes in `out`, or null when that cannot be held in a String
