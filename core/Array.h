@@ -118,7 +118,8 @@ private:
         return true;
     }
     void CopyFrom(const Array& other) {
-        if (!other.count_ || !Relocate(CapacityFor(other.count_))) return;
+        if (!other.count_) return;
+        if (!Relocate(CapacityFor(other.count_))) container_detail::OutOfMemory<T>(other.count_);
         for (; count_ < other.count_; ++count_) new (block_ + count_) T(other.block_[count_]);
     }
     void Take(Array& other) {

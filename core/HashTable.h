@@ -58,7 +58,7 @@ public:
             void* chunk = std::malloc(kChunk * sizeof(BucketList));
             if (!chunk || !chunks_.Append(static_cast<BucketList*>(chunk))) {
                 std::free(chunk);
-                Fatal("Out of memory for %d hash buckets", int(chunks_.Count() * kChunk));
+                OutOfMemory<BucketList>(kChunk);
             }
             usedInLast_ = 0;
         }
@@ -114,7 +114,10 @@ public:
     V& FindOrAdd(const K& key) {
         uint32_t hash = HashKey(key);
         if (Node* found = FindNode(key, hash)) return found->payload.value;
-        if (buckets_.Count() == 0) Rebuild(16);
+        if (buckets_.Count() == 0) {
+            Rebuild(16);
+            if (buckets_.Count() == 0) container_detail::OutOfMemory<BucketList*>(16);
+        }
         BucketList*& list = buckets_[int32_t(hash % uint32_t(buckets_.Count()))];
         if (!list) list = lists_.New();
         Node* node = list->Add();

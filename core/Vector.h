@@ -10,7 +10,7 @@
 //   SetCount(n)           new elements are zero; false for n < 0 or no memory
 //   Clear()               releases the block
 //   Sort(cmp)             stable; cmp(a, b) returns <0, 0 or >0
-//   IndexOf(v)            first index holding v, or -1
+//   IndexOf(v)            first index whose bytes equal v's, or -1
 //   Data(), begin(), end()  element 0 onwards, contiguous
 #pragma once
 
@@ -43,6 +43,14 @@ inline int32_t CapacityFor(int32_t n, size_t elementSize) {
     if (c < 7) return 6;
     if (uint64_t(c) * elementSize <= 8192) return int32_t(c);
     return n + 2048;
+}
+
+// For the operations that cannot report failure (copies, a first bucket vector).
+template <class T>
+[[noreturn]] void OutOfMemory(int32_t count) {
+    constexpr std::string_view name = TypeName<T>();
+    Fatal("Out of memory for %d elements of Vector<%.*s>", int(count), int(name.size()),
+          name.data());
 }
 
 template <class T>
@@ -157,7 +165,7 @@ private:
         if (!other.count_) return;
         int32_t capacity = CapacityFor(other.count_);
         block_ = static_cast<T*>(std::malloc(size_t(capacity) * sizeof(T)));
-        if (!block_) return;
+        if (!block_) container_detail::OutOfMemory<T>(other.count_);
         std::memcpy(block_, other.block_ + other.first_, size_t(other.count_) * sizeof(T));
         count_ = other.count_;
         capacity_ = capacity;
