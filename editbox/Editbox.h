@@ -352,7 +352,6 @@ private:
     int32_t topLine_ = 0;
     int32_t horizontalOffset_ = 0;
     bool focused_ = false;
-    Vector<int32_t> paintAdvances_;
 
     // Mouse and drag state.
     bool selecting_ = false;

@@ -255,55 +255,54 @@ void Editbox::Paint(Surface& surface) {
 }
 
 // Draws one display line in runs that break at tabs (which are not drawn, only
-// skipped) and at the selection's ends (which change the colours).
+// skipped), at the selection's ends (which change the colours) and every so many
+// characters, measuring as it goes: a line can be the whole of a long document.
 void Editbox::PaintLine(Surface& surface, int32_t line, int32_t y, const Rect& clip) {
     TextBoxLine record;
     if (!box_.GetLine(line, record)) return;
     const Font& font = *CurrentFont();
-    int32_t height = box_.LineHeight();
-    int32_t count = box_.LineAdvances(line, paintAdvances_);
-    const int32_t* advances = paintAdvances_.Data();
+    const int32_t height = box_.LineHeight();
+    const int32_t count = record.visibleCount;
     const char* text = Text().c_str() + record.start;
-    int32_t selFirst = SelectionStart() - record.start;
-    int32_t selEnd = SelectionEnd() - record.start;
-    bool selection = HasSelection();
-    Color ink = surface.SystemColor(SurfaceColor::WindowText);
-    Color selectionInk = surface.SystemColor(SurfaceColor::SelectionText);
-    Color selectionBack = surface.SystemColor(SurfaceColor::Selection);
+    const bool selection = HasSelection();
+    const int32_t selFirst = SelectionStart() - record.start;
+    const int32_t selEnd = SelectionEnd() - record.start;
+    const Color ink = surface.SystemColor(SurfaceColor::WindowText);
+    const Color selectionInk = surface.SystemColor(SurfaceColor::SelectionText);
+    const Color selectionBack = surface.SystemColor(SurfaceColor::Selection);
+    constexpr int32_t kRun = 256;
+    int32_t advances[kRun];
 
-    int64_t x = int64_t(TextLeft()) + box_.AlignmentOffset(line);
+    const int64_t left = int64_t(TextLeft()) + box_.AlignmentOffset(line);
+    int64_t x = 0;  // from the line's left edge, as tab stops count
     int32_t i = 0;
-    while (i < count && x < clip.right) {
+    while (i < count && left + x < clip.right) {
         bool selected = selection && i >= selFirst && i < selEnd;
-        // A run ends at a tab, at a selection boundary, or after a bounded length.
-        int32_t end = i;
-        int64_t width = 0;
-        if (text[i] == '\t') {
-            width = advances[i];
-            end = i + 1;
-        } else {
-            int32_t limit = std::min(count, i + 256);
+        int32_t end = i + 1;
+        if (text[i] != '\t') {
+            int32_t limit = std::min(count, i + kRun);
             if (selection && selFirst > i) limit = std::min(limit, selFirst);
             if (selection && selEnd > i) limit = std::min(limit, selEnd);
-            while (end < limit && text[end] != '\t') width += advances[end++];
+            while (end < limit && text[end] != '\t') ++end;
         }
-        if (x + width > clip.left) {
-            int32_t left = int32_t(std::max<int64_t>(x, -0x40000000));
-            int32_t right = int32_t(std::min<int64_t>(x + width, 0x3FFFFFFF));
-            if (selected) surface.Fill(Rect{left, y, right, y + height}, selectionBack);
+        int64_t after = box_.MeasureRun(record.start + i, end - i, x, advances);
+        if (left + after > clip.left) {
+            int32_t from = int32_t(std::max<int64_t>(left + x, -0x40000000));
+            int32_t to = int32_t(std::min<int64_t>(left + after, 0x3FFFFFFF));
+            if (selected) surface.Fill(Rect{from, y, to, y + height}, selectionBack);
             if (text[i] != '\t')
-                surface.DrawRun(font, left, y, text + i, end - i, advances + i,
+                surface.DrawRun(font, from, y, text + i, end - i, advances,
                                 selected ? selectionInk : ink);
         }
-        x += width;
+        x = after;
         i = end;
     }
     // A selected line break (or swallowed spaces) shows as a block after the text.
     bool breakSelected = selection && record.totalCount > record.visibleCount &&
                          selFirst <= record.visibleCount && selEnd > record.visibleCount;
-    if (breakSelected && i >= count && x < clip.right) {
-        int32_t left = int32_t(std::max<int64_t>(x, -0x40000000));
-        surface.Fill(Rect{left, y, left + std::max(1, font.AverageWidth()), y + height},
+    if (breakSelected && i >= count && left + x < clip.right) {
+        int32_t from = int32_t(std::max<int64_t>(left + x, -0x40000000));
+        surface.Fill(Rect{from, y, from + std::max(1, font.AverageWidth()), y + height},
                      selectionBack);
     }
 }

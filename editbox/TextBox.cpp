@@ -565,3 +565,13 @@ int32_t TextBox::LineAdvances(int32_t line, Vector<int32_t>& advances) {
     }
     return record.visibleCount;
 }
+
+int64_t TextBox::MeasureRun(int32_t index, int32_t count, int64_t x, int32_t* advances) const {
+    count = std::min(count, text_.Length() - index);
+    for (int32_t i = 0; i < count; ++i) {
+        int32_t w = Advance(index + i, x);
+        advances[i] = w;
+        x += w;
+    }
+    return x;
+}

@@ -118,6 +118,9 @@ public:
     // The advance of every visible character of `line`, for drawing. Tabs get the
     // distance to their stop. Returns the count written (the visible count).
     int32_t LineAdvances(int32_t line, Vector<int32_t>& advances);
+    // The advances of `count` characters from `index`, the first of which starts `x`
+    // pixels into its line (tabs need to know); returns the x after them.
+    int64_t MeasureRun(int32_t index, int32_t count, int64_t x, int32_t* advances) const;
 
 private:
     int32_t GlyphAdvance(const uint8_t* p) const;
