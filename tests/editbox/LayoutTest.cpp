@@ -247,32 +247,4 @@ TEST_F(LayoutTest, NoFontMeansNoLayout) {
     EXPECT_FALSE(box.EnsureLayout(0, 0));
 }
 
-TEST_F(LayoutTest, EditsKeepTheLayoutInStep) {
-    String text;
-    for (int i = 0; i < 60; ++i) text.Append("alpha beta gamma\n");
-    box.SetFont(&mono);
-    box.SetWordWrap(true);
-    box.SetWrapWidth(8 * 12);
-    box.SetText(text);
-    box.LineCount();
-    // Widen the first word of line 10 so that it wraps differently.
-    EXPECT_TRUE(box.Replace(17 * 10, 5, "alphabetical", 12));
-    EXPECT_TRUE(box.LayoutComplete());
-    TextBox fresh;
-    fresh.SetFont(&mono);
-    fresh.SetWordWrap(true);
-    fresh.SetWrapWidth(8 * 12);
-    fresh.SetText(box.Text());
-    ASSERT_EQ(box.LineCount(), fresh.LineCount());
-    for (int32_t i = 0; i < fresh.LineCount(); ++i) {
-        TextBoxLine a, b;
-        box.GetLine(i, a);
-        fresh.GetLine(i, b);
-        EXPECT_EQ(a.start, b.start) << i;
-        EXPECT_EQ(a.totalCount, b.totalCount) << i;
-    }
-    EXPECT_FALSE(box.Replace(-1, 0, "x", 1));
-    EXPECT_FALSE(box.Replace(box.Length() + 1, 0, "x", 1));
-}
-
 }  // namespace
