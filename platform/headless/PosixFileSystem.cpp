@@ -212,15 +212,21 @@ public:
             String path = String::Formatted("%s/nivora-host-%d", base.c_str(), int(::getpid()));
             ::mkdir(path.c_str(), 0700);
             path_ = path;
+            owner_ = ::getpid();
         }
         return path_;
     }
+    // A forked child (a death test) exits through here too, and must leave its
+    // parent's folder alone.
     ~ScratchRoot() {
-        if (!path_.IsEmpty()) ::nftw(path_.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
+        if (!path_.IsEmpty() && ::getpid() == owner_) {
+            ::nftw(path_.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
+        }
     }
 
 private:
     String path_;
+    pid_t owner_ = 0;
 };
 
 ScratchRoot scratch;
