@@ -11,40 +11,32 @@
 #include "core/String.h"
 #include "editbox/TextTools.h"
 #include "editbox/TextToolsTable.h"
+#include "editbox/EditboxTestSupport.h"
 
 namespace {
 
 String Str(const std::string& s) { return String(s.data(), int32_t(s.size())); }
 std::string Std(const String& s) { return std::string(s.c_str(), size_t(s.Length())); }
 
+// A tool run by the editbox over its whole text, with the options of its menu entry:
+// the line feed appended to the text for the run stays or goes as the tool asks.
+class TextToolsAppliedTest : public EditboxTest {
+protected:
+    std::string Applied(int command, const char* text) {
+        Make(kMultiLine, text);
+        const TextToolEntry* tool = FindTextTool(command);
+        EXPECT_NE(tool, nullptr) << command;
+        if (tool) {
+            EXPECT_TRUE(box->ApplyTextTool(tool->transform, tool->applyFlags)) << command;
+        }
+        return Text();
+    }
+};
+
 std::string Apply(bool (*tool)(String&), const std::string& text) {
     String s = Str(text);
     EXPECT_TRUE(tool(s));
     return Std(s);
-}
-
-// The part of ApplyTextTool that shapes what a tool sees over the whole text: an LF
-// is appended unless the tool says not to, and taken off the result again unless the
-// tool keeps it.
-std::string RunTool(int command, const std::string& text) {
-    const TextToolEntry* tool = FindTextTool(command);
-    EXPECT_NE(tool, nullptr);
-    if (!tool) return text;
-    String target = Str(text);
-    bool takeOff = false;
-    if (!(tool->applyFlags & kToolNoAddedBreak) && text.back() != '\r' && text.back() != '\n') {
-        target.Append('\n');
-        takeOff = !(tool->applyFlags & kToolKeepAddedBreak);
-    }
-    EXPECT_TRUE(tool->transform(target));
-    std::string result = Std(target);
-    if (takeOff && !result.empty()) {
-        char last = result.back();
-        result.pop_back();
-        if (!result.empty() && (result.back() == '\r' || result.back() == '\n') && result.back() != last)
-            result.pop_back();
-    }
-    return result;
 }
 
 constexpr int kAlphabetize = 11245;
@@ -104,7 +96,6 @@ TEST(TextToolsTest, SimpleCaseToolsTouchAsciiLettersOnly) {
 }
 
 TEST(TextToolsTest, AlphabetizeFoldsCaseAndSortsPrefixesFirst) {
-    EXPECT_EQ(RunTool(kAlphabetize, "b\na"), "a\nb\n");
     EXPECT_EQ(Apply(Alphabetize, "abc\nab\na\n"), "a\nab\nabc\n");
     // Equal paragraphs (differing in case only) keep their order.
     EXPECT_EQ(Apply(Alphabetize, "b\nA\na\nB\n"), "A\na\nb\nB\n");
@@ -128,7 +119,6 @@ TEST(TextToolsTest, AlphabetizeAgreesWithTheFoldedComparisonOnRandomText) {
 }
 
 TEST(TextToolsTest, ReverseParagraphsAlsoBreaksAtZeroBytes) {
-    EXPECT_EQ(RunTool(kReverseParagraphs, "a\nb\r\nc"), "c\nb\r\na\n");
     EXPECT_EQ(Apply(ReverseParagraphs, std::string("a\0b\n\rc", 6)), std::string("cb\n\ra\0", 6));
     EXPECT_EQ(Apply(ReverseParagraphs, "\n\nx\n"), "x\n\n\n");
 }
@@ -153,11 +143,11 @@ TEST(TextToolsTest, RandomizeDrawsLikeRemovingFromAList) {
     EXPECT_EQ(shuffled, expected);
 }
 
-TEST(TextToolsTest, RandomizeGivesTheSameOrderFromTheSameSeed) {
+TEST_F(TextToolsAppliedTest, RandomizeGivesTheSameOrderFromTheSameSeed) {
     uint32_t saved = SeedRandom(1);
-    std::string first = RunTool(11478, "1\n2\n3\n4\n5\n6\n7\n8");
+    std::string first = Applied(11478, "1\n2\n3\n4\n5\n6\n7\n8");
     SeedRandom(1);
-    std::string second = RunTool(11478, "1\n2\n3\n4\n5\n6\n7\n8");
+    std::string second = Applied(11478, "1\n2\n3\n4\n5\n6\n7\n8");
     SeedRandom(saved);
     EXPECT_EQ(first, second);
     EXPECT_NE(first, "1\n2\n3\n4\n5\n6\n7\n8\n");
@@ -167,7 +157,6 @@ TEST(TextToolsTest, RandomizeGivesTheSameOrderFromTheSameSeed) {
 }
 
 TEST(TextToolsTest, DiscardDuplicatesKeepsFirstOccurrencesExactly) {
-    EXPECT_EQ(RunTool(kDiscardDuplicates, "x\r\ny\r\nx"), "x\r\ny");
     // Case and trailing spaces matter; the line break does not.
     EXPECT_EQ(Apply(DiscardDuplicateParagraphs, "a\nA\na \na\r\na"), "a\nA\na \n");
     EXPECT_EQ(Apply(DiscardDuplicateParagraphs, "a\n\n\nb\n\n"), "a\n\nb\n");
@@ -186,7 +175,6 @@ TEST(TextToolsTest, DiscardDuplicatesMatchesASetOnRandomText) {
 }
 
 TEST(TextToolsTest, TrimTrailingSpacesBeforeEveryBreak) {
-    EXPECT_EQ(RunTool(kTrimTrailingSpaces, "a \t\r\nb  \nc  "), "a\r\nb\nc\n");
     EXPECT_EQ(Apply(TrimTrailingSpaces, "a \r  \n \n\r"), "a\r\n\n\r");
     // Without a break after it the last line keeps its spaces.
     EXPECT_EQ(Apply(TrimTrailingSpaces, "a  "), "a  ");
@@ -201,13 +189,22 @@ TEST(TextToolsTest, NormalizeSpacesCollapsesRunsThenWidensAfterPeriods) {
 }
 
 TEST(TextToolsTest, IndentAndUnindentEveryParagraph) {
-    EXPECT_EQ(RunTool(kIndentWithTab, "a\n\nb"), "\ta\n\t\n\tb");
     EXPECT_EQ(Apply(IndentWithSpace, "a\r\nb\n"), " a\r\n b\n");
-    EXPECT_EQ(RunTool(kUnindent, "\t\ta\n b\nc\n\t"), "\ta\nb\nc\n");
 }
 
 TEST(TextToolsTest, ReverseCharactersTurnsCrLfIntoLfCr) {
     EXPECT_EQ(Apply(ReverseCharacters, "ab\r\n"), "\n\rba");
+}
+
+// Whether the line feed appended for the run stays is the tool's option: paragraph
+// tools keep it, the others lose it again.
+TEST_F(TextToolsAppliedTest, ParagraphToolsOverTheWholeText) {
+    EXPECT_EQ(Applied(kAlphabetize, "b\na"), "a\nb\n");
+    EXPECT_EQ(Applied(kReverseParagraphs, "a\nb\r\nc"), "c\nb\r\na\n");
+    EXPECT_EQ(Applied(kDiscardDuplicates, "x\r\ny\r\nx"), "x\r\ny");
+    EXPECT_EQ(Applied(kTrimTrailingSpaces, "a \t\r\nb  \nc  "), "a\r\nb\nc\n");
+    EXPECT_EQ(Applied(kIndentWithTab, "a\n\nb"), "\ta\n\t\n\tb");
+    EXPECT_EQ(Applied(kUnindent, "\t\ta\n b\nc\n\t"), "\ta\nb\nc\n");
 }
 
 TEST(TextToolsTest, EveryToolOfTheTableIsReachableByItsCommand) {
