@@ -99,9 +99,3 @@ TEST_F(FatalDeathTest, FatalInsideAHandlerEndsAtOnce) {
         },
         testing::ExitedWithCode(1), "^$");
 }
-
-TEST(FatalTest, NotReportingUntilAFatalError) {
-    EXPECT_FALSE(IsReportingFatalError());
-    FatalHook none = SetFatalHook(nullptr);
-    EXPECT_EQ(none, nullptr);
-}

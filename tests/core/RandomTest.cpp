@@ -17,9 +17,8 @@ TEST(RandomTest, GeneratorSequence) {
     SeedRandom(1);
     EXPECT_EQ(Random(1000), value31 % 1000);
     EXPECT_EQ(Random15(), 26500);  // Random took exactly three steps
-}
 
-TEST(RandomTest, DegenerateRangesTakeNoStep) {
+    // Degenerate ranges take no step at all.
     SeedRandom(1);
     EXPECT_EQ(Random(1), 0);
     EXPECT_EQ(Random(-5), 0);
