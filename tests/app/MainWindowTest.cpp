@@ -6,6 +6,7 @@
 #include "app/MenuHelp.h"
 #include "platform/headless/HeadlessAsk.h"
 #include "platform/headless/HeadlessWindow.h"
+#include "tests/core/FileTestSupport.h"
 #include "ui/EditboxKeys.h"
 
 namespace {
@@ -78,11 +79,12 @@ TEST_F(MainWindowTest, MenusOfferOnlyWhatWorks) {
     const Menu& bar = window->MenuBar();
     ASSERT_EQ(bar.Count(), 4);
     EXPECT_STREQ(bar.Item(0).label.c_str(), "&File");
-    EXPECT_STREQ(bar.Item(0).submenu->Item(0).label.c_str(), "E&xit\tCtrl+F4");
+    const Menu& file = *bar.Item(0).submenu;
+    EXPECT_STREQ(file.Item(file.Count() - 1).label.c_str(), "E&xit\tCtrl+F4");
     EXPECT_STREQ(bar.Item(3).label.c_str(), "&Help");
     EXPECT_NE(bar.Find(kCmdAbout), nullptr);
-    EXPECT_EQ(bar.Find(kCmdOpenDocument), nullptr);
-    ASSERT_EQ(frame->Shortcuts().size(), 1u);
+    EXPECT_NE(bar.Find(kCmdOpenDocument), nullptr);
+    ASSERT_EQ(frame->Shortcuts().size(), 3u);
     EXPECT_EQ(frame->Shortcuts()[0].command, kCmdExit);
 }
 
@@ -136,27 +138,28 @@ TEST_F(MainWindowTest, AboutNamesProductAndVersion) {
     EXPECT_EQ(TheHeadlessAsk().Asked()[0].text.Find("Nivora v8.0"), 0);
 }
 
-// A window whose documents always load, to see the caption rules at work.
-class LoadingWindow : public DocumentWindow {
-public:
-    LoadingWindow() : DocumentWindow("Nivora") {}
-    bool Load(const String&) override { return true; }
-};
-
 TEST(DocumentWindowCaption, NameOrFullPathAfterTheProduct) {
+    SetAppIdentity(NivoraIdentity());
     TheHeadlessWindowSystem().Reset();
     ASSERT_TRUE(TheWindowSystem().RegisterFrameClass("Test Class"));
-    LoadingWindow window;
+    TestFolder folder;
+    FileSystem& fs = TheFileSystem();
+    String directory = folder.Path() + fs.PathSeparator() + "Work Files" + fs.PathSeparator();
+    ASSERT_TRUE(fs.MakeDirectory(directory));
+    String name = directory + "my NOTES.final.txt";
+    ASSERT_EQ(File::WriteAll(name, "notes", 5), kFileOk);
+    MainWindow window;
     ASSERT_TRUE(window.Create("Test Class"));
     HeadlessFrame* frame = TheHeadlessWindowSystem().LastFrame();
-    ASSERT_TRUE(window.OpenDocument("C:\\Work Files\\my NOTES.final.txt"));
-    EXPECT_STREQ(window.Directory().c_str(), "C:\\Work Files\\");
+    ASSERT_TRUE(window.OpenDocument(name));
+    EXPECT_EQ(window.Directory(), fs.FullPath(directory));
     window.SetFullPathOnCaption(false);
     EXPECT_STREQ(frame->Caption().c_str(), "Nivora - my NOTES.final.txt");
     window.SetFullPathOnCaption(true);
-    EXPECT_STREQ(frame->Caption().c_str(), "Nivora - C:\\Work Files\\my NOTES.final.txt");
+    EXPECT_EQ(frame->Caption(), "Nivora - " + fs.FullPath(name));
     EXPECT_STREQ(frame->TaskBarTitle().c_str(), "My Notes.final-Nivora");
     window.CloseDocument();
+    File::Delete(name, 0);
     EXPECT_STREQ(frame->Caption().c_str(), "Nivora");
     EXPECT_STREQ(frame->TaskBarTitle().c_str(), "Nivora");
 }
