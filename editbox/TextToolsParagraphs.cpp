@@ -262,8 +262,9 @@ bool ReverseParagraphs(String& text) {
 
 bool RandomizeParagraphs(String& text) {
     std::vector<int32_t> starts = ParagraphStarts(text, true);
-    // A text that ends in a break has an empty last piece. It moves nothing, but it
-    // takes its turn in the draw, which keeps the sequence of shuffles as it was.
+    // A text that ends in a break has an empty last piece. It moves nothing, but like
+    // every piece it takes a draw, so the random numbers a shuffle uses, and with them
+    // the order of every later shuffle, do not depend on how the pieces are stored.
     const int32_t n = text.Length();
     if (n > 0 && (IsBreakByte(text[n - 1]) || text[n - 1] == 0)) starts.push_back(n);
     const int32_t count = int32_t(starts.size()) - 1;
