@@ -2,9 +2,11 @@
 
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
+#include "app/FrameworkSettings.h"
 #include "app/MainWindow.h"
 #include "core/Config.h"
 #include "core/Fatal.h"
+#include "core/Settings.h"
 #include "platform/Ask.h"
 #include "platform/Window.h"
 
@@ -78,6 +80,7 @@ int NivoraMain(const String& commandLine) {
     const AppIdentity identity = NivoraIdentity();
     SetAppIdentity(identity);
     SetFatalHook(&ReportFatalToUser);
+    StartFrameworkSettings();
 
     if (!TheWindowSystem().RegisterFrameClass(identity.windowClassName)) {
         Fatal("Failed to register window class '%s'", identity.windowClassName.c_str());
@@ -91,6 +94,9 @@ int NivoraMain(const String& commandLine) {
         return 0;
     }
 
+    // The framework's own settings come in before the window that uses them.
+    RegisterFrameworkSettings();
+    LoadFrameworkSettings();
     auto window = std::make_unique<MainWindow>();
     window->SetSettingsFile(GlobalsIniPath());
     if (!window->Create(identity.windowClassName)) {
@@ -113,5 +119,6 @@ int NivoraMain(const String& commandLine) {
     PerformAction(*window, request);
     if (window->Host()->Exists()) TheWindowSystem().RunMessageLoop(*window->Host(), *window);
     window.reset();
+    SaveFrameworkSettings();
     return 0;
 }

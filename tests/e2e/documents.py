@@ -1,0 +1,262 @@
+"""End-to-end scenarios of documents and options: a file named on the command line,
+saving with Ctrl+S, the lock a second copy of the editor runs into, a file changed by
+another program, and options that survive a restart.
+
+The runner (tests/e2e/run) calls run_all(runner) with itself as the argument, after
+its own scenarios; everything here goes through the runner's helpers, so the Wine
+prefix, the X server and the wintext helper are the runner's.
+"""
+import glob
+import os
+import shutil
+import time
+
+LINES = 15
+
+
+def run_all(e):
+    folder = os.path.join(e.BUILD, "e2e-documents", "my docs")
+    shutil.rmtree(os.path.dirname(folder), ignore_errors=True)
+    os.makedirs(folder)
+    doc = Documents(e, folder)
+    for scenario in (doc.command_line_edit_and_save, doc.lock_failure, doc.external_change,
+                     doc.status_bar_survives_restart, doc.character_set_survives_restart,
+                     doc.settings_files):
+        e.scenario(scenario.__doc__)(scenario)()
+
+
+class Documents:
+    def __init__(self, e, folder):
+        self.e = e
+        self.folder = folder
+        self.path = os.path.join(folder, "notes one.txt")
+        self.original = b"".join(b"line %d\r\n" % n for n in range(1, LINES + 1))
+
+    # --- helpers -------------------------------------------------------------
+
+    def win(self, path):
+        return self.e.windows_path(path)
+
+    def write(self, data, seconds_ahead=0):
+        with open(self.path, "wb") as f:
+            f.write(data)
+        if seconds_ahead:
+            # Stamps are compared to the second; a write in the same second as the
+            # load would otherwise look like no change at all.
+            stamp = time.time() + seconds_ahead
+            os.utime(self.path, (stamp, stamp))
+
+    def read(self):
+        with open(self.path, "rb") as f:
+            return f.read()
+
+    def start_with_file(self, *extra):
+        return self.e.start('"%s"' % self.win(self.path), *extra)
+
+    def wait_window(self, what, **state):
+        return self.e.wait_for(self.e.window_state_is(state), what)
+
+    def options_item(self, index):
+        """Toggles the index-th item of the Options menu from the keyboard."""
+        self.e.focus_editor()
+        self.e.keys("alt+o", *["Down"] * index, "Return")
+
+    def exit_without_question(self, process):
+        self.e.helper("close", self.e.MAIN_CLASS)
+        self.e.finish(process, 0)
+
+    def globals_ini(self):
+        found = glob.glob(os.path.join(os.environ["WINEPREFIX"], "drive_c", "*",
+                                       "Common Files", "Corvane", "globals.ini"))
+        if not found:
+            raise AssertionError("no globals.ini in the Wine prefix")
+        with open(found[0], "rb") as f:
+            return f.read().decode("latin-1")
+
+    def nivora_value(self, key):
+        section = None
+        for line in self.globals_ini().splitlines():
+            line = line.strip()
+            if line.startswith("["):
+                section = line
+            elif section == "[Nivora]" and line.startswith(key + "="):
+                return line[len(key) + 1:]
+        return None
+
+    def no_box_for(self, caption, seconds):
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            if self.e.box(caption):
+                raise AssertionError(f'unexpected "{caption}" box')
+            time.sleep(0.5)
+
+    def reactivate(self):
+        """Takes the focus away from the editor and gives it back, as switching to
+        another program and back would."""
+        e = self.e
+        e.focus_editor()
+        e.keys("alt+h", "a")  # Help, About: the box takes the activation and gives it back
+        e.wait_for(lambda: e.box("About"), "the About box")
+        e.helper("press", "About", "1")
+
+    # --- scenarios -----------------------------------------------------------
+
+    def command_line_edit_and_save(self):
+        """quoted file name with a space, a jump, Ctrl+S"""
+        e = self.e
+        self.write(self.original)
+        p = self.start_with_file("/jl12")
+        full = self.win(self.path)
+        values = self.wait_window("the document", caption="Nivora - " + full.replace("\\", "\\\\"))
+        e.check_equal(values.get("status.1"), "12 / 16", "caret line after /jl12")
+        e.focus_editor()
+        e.type_text("X")
+        self.wait_window("the typed character", **{"status.2": "2 / 8"})
+        e.keys("ctrl+s")
+        expected = self.original.replace(b"line 12", b"Xline 12")
+        e.wait_for(lambda: self.read() == expected, "the saved file")
+        e.screenshot("documents-saved")
+        # Saved: closing asks nothing.
+        self.exit_without_question(p)
+        e.check_equal(self.nivora_value("LastDocument"), full, "LastDocument")
+        return p
+
+    def lock_failure(self):
+        """lock file: a second copy cannot save"""
+        e = self.e
+        self.write(self.original)
+        first = self.start_with_file()
+        self.wait_window("the first copy", editbox=self.escaped(self.original))
+        self.options_item(3)  # Lock file
+        # Settings are saved when the window goes, so the second copy locks too.
+        self.exit_without_question(first)
+        e.check_equal(self.nivora_value("LockFile"), "1", "LockFile")
+
+        first = self.start_with_file()
+        self.wait_window("the locked copy", editbox=self.escaped(self.original))
+        second = self.start_with_file()
+        warning = e.wait_for(lambda: e.box("Lock Failure"), "the lock failure")
+        e.check_equal(e.box_text(warning),
+                      "The file is locked by another application, although it can still be "
+                      "opened.  Changes cannot be saved until the file is unlocked.",
+                      "lock failure text")
+        e.screenshot("documents-lock-failure")
+        e.helper("press", "Lock Failure", "1")
+        time.sleep(1)
+        e.type_text("Y")
+        e.keys("ctrl+s")
+        error = e.wait_for(lambda: e.box("Save Error"), "the save error")
+        if not e.box_text(error).startswith("Unable to save file '"):
+            raise AssertionError(f"save error text: {e.box_text(error)!r}")
+        e.helper("press", "Save Error", "1")
+        e.check_equal(self.read(), self.original, "file after the refused save")
+        # The second copy goes without saving; the first unlocks and saves fine.
+        e.keys("ctrl+F4")
+        e.wait_for(lambda: e.box("Close"), "the second copy's question")
+        e.helper("press", "Close", "7")
+        e.finish(second, 0)
+        self.options_item(3)
+        self.exit_without_question(first)
+        e.check_equal(self.nivora_value("LockFile"), "0", "LockFile")
+        return first
+
+    def external_change(self):
+        """another program changes the file: No, then Yes"""
+        e = self.e
+        self.write(self.original)
+        p = self.start_with_file()
+        self.wait_window("the document", editbox=self.escaped(self.original))
+        self.write(b"changed once\r\n", seconds_ahead=10)
+        self.reactivate()
+        question = e.wait_for(lambda: e.box("Document Changed"), "the change question")
+        e.check_equal(e.box_text(question),
+                      'Another program has modified the document "%s".  Do you want to '
+                      'reload it?' % self.win(self.path).replace("\\", "\\\\"), "question")
+        e.screenshot("documents-changed")
+        e.helper("press", "Document Changed", "7")
+        time.sleep(1)
+        self.reactivate()
+        self.no_box_for("Document Changed", 4)
+        self.wait_window("the old text kept", editbox=self.escaped(self.original))
+
+        self.write(b"changed twice\r\n", seconds_ahead=20)
+        self.reactivate()
+        e.wait_for(lambda: e.box("Document Changed"), "the second change question")
+        e.helper("press", "Document Changed", "6")
+        self.wait_window("the reloaded text", editbox="changed twice\\r\\n")
+        self.exit_without_question(p)
+        return p
+
+    def status_bar_survives_restart(self):
+        """status bar off survives a restart"""
+        e = self.e
+        p = e.start()
+        e.wait_for(lambda: "status.1" in (e.main_window() or {}), "the window")
+        self.options_item(5)  # Status bar visible
+        e.wait_for(lambda: "status.1" not in (e.main_window() or {"status.1": ""}),
+                   "the status bar removed")
+        self.exit_without_question(p)
+        e.check_equal(self.nivora_value("StatusbarShown"), "0", "StatusbarShown")
+
+        p = e.start()
+        values = e.wait_for(e.main_window, "the restarted window")
+        time.sleep(1)
+        values = e.main_window()
+        e.check_equal(values.get("status.1", "gone"), "gone", "status bar after restart")
+        e.screenshot("documents-no-status-bar")
+        self.options_item(5)
+        self.wait_window("the status bar back", **{"status.1": "1 / 1"})
+        self.exit_without_question(p)
+        e.check_equal(self.nivora_value("StatusbarShown"), "1", "StatusbarShown")
+        return p
+
+    def character_set_survives_restart(self):
+        """character set survives a restart"""
+        e = self.e
+        p = e.start()
+        e.wait_for(e.main_window, "the window")
+        e.focus_editor()
+        # "Character set" follows the seven flags and a separator; Greek is the
+        # eighth set offered.
+        e.keys("alt+o", *["Down"] * 7, "Right", *["Down"] * 7, "Return")
+        time.sleep(1)
+        self.exit_without_question(p)
+        e.check_equal(self.nivora_value("Charset"), "Greek", "Charset")
+
+        p = e.start()
+        e.wait_for(e.main_window, "the restarted window")
+        e.focus_editor()
+        e.keys("alt+o", *["Down"] * 7, "Right")
+        time.sleep(1)
+        e.screenshot("documents-character-set")
+        e.keys("Escape", "Escape", "Escape")
+        self.exit_without_question(p)
+        e.check_equal(self.nivora_value("Charset"), "Greek", "Charset after restart")
+        return p
+
+    def settings_files(self):
+        """settings files in the Wine prefix"""
+        e = self.e
+        text = self.globals_ini()
+        if "[Nivora]" not in text:
+            raise AssertionError("globals.ini has no [Nivora] section")
+        order = ["WordBreak", "FixedPitch", "FullPath", "Charset", "LockFile", "StatusbarShown",
+                 "OpenWithNivora", "DetectChanges", "ToolbarShown", "Toolbar", "LastDocument",
+                 "LastDirectory", "RecordHistory", "AutoOpen", "FileHistory"]
+        positions = [text.find("\n" + key + "=") for key in order]
+        if -1 in positions or positions != sorted(positions):
+            raise AssertionError(f"keys missing or out of order: {dict(zip(order, positions))}")
+        e.check_equal(self.nivora_value("FullPath"), "1", "FullPath")
+        e.check_equal(self.nivora_value("DetectChanges"), "1", "DetectChanges")
+        history = self.nivora_value("FileHistory")
+        if self.win(self.path).lower() not in history.replace("\\\\", "\\").lower():
+            raise AssertionError(f"FileHistory lacks the document: {history!r}")
+        corvane = glob.glob(os.path.join(os.environ["WINEPREFIX"], "drive_c", "*",
+                                         "Common Files", "Corvane", "corvane.ini"))
+        if not corvane:
+            raise AssertionError("no corvane.ini in the Wine prefix")
+        return None
+
+    @staticmethod
+    def escaped(data):
+        return data.decode("latin-1").replace("\\", "\\\\").replace("\r", "\\r").replace("\n", "\\n")
