@@ -2,7 +2,6 @@
 
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
-#include "app/FrameworkSettings.h"
 #include "app/MainWindow.h"
 #include "core/Config.h"
 #include "core/Fatal.h"
@@ -80,7 +79,6 @@ int NivoraMain(const String& commandLine) {
     const AppIdentity identity = NivoraIdentity();
     SetAppIdentity(identity);
     SetFatalHook(&ReportFatalToUser);
-    StartFrameworkSettings();
 
     if (!TheWindowSystem().RegisterFrameClass(identity.windowClassName)) {
         Fatal("Failed to register window class '%s'", identity.windowClassName.c_str());
