@@ -74,6 +74,7 @@ bool MainWindow::Command(int32_t command) {
 
 void MainWindow::WindowCreated() {
     LoadSettings();
+    if (options_.windowPosKnown) Host()->SetPlacement(options_.windowPos);
     BuildMenus();
     BuildToolbar();
     if (options_.statusBarShown) BuildStatusBar();
@@ -95,6 +96,11 @@ void MainWindow::LoadSettings() {
 
 void MainWindow::SaveSettings() {
     if (settingsFile_.IsEmpty()) return;
+    WindowPlacement placement;
+    if (Host() && Host()->GetPlacement(placement)) {
+        options_.windowPos = placement;
+        options_.windowPosKnown = true;
+    }
     options_.RecordToolbar(toolbar_);
     options_.Save(editbox_, document_, settingsFile_);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/Config.h"
 #include "core/String.h"
 
 class Editbox;
@@ -56,6 +57,11 @@ public:
     virtual void SetCaption(const String& caption) = 0;
     virtual String Caption() const = 0;
     virtual void SetTaskBarTitle(const String& title) = 0;
+    // Where the window sits when it is neither minimised nor maximised, and how it
+    // is shown, so that the next run can put it back; false when the host cannot
+    // tell. On a hidden window a placement takes effect when it is shown.
+    virtual bool GetPlacement(WindowPlacement& placement) const = 0;
+    virtual void SetPlacement(const WindowPlacement& placement) = 0;
 
     // The models are kept by reference and must outlive the host; after changing
     // one, call its Refresh so the native control follows.

@@ -19,6 +19,14 @@ public:
     void SetCaption(const String& caption) override { caption_ = caption; }
     String Caption() const override { return caption_; }
     void SetTaskBarTitle(const String& title) override { taskBarTitle_ = title; }
+    bool GetPlacement(WindowPlacement& placement) const override {
+        if (placed_) placement = placement_;
+        return placed_;
+    }
+    void SetPlacement(const WindowPlacement& placement) override {
+        placement_ = placement;
+        placed_ = true;
+    }
     void SetMenuBar(Menu* bar) override { menuBar_ = bar; }
     void RefreshMenuBar() override {}
     void SetToolbar(Toolbar* toolbar) override { toolbar_ = toolbar; }
@@ -70,6 +78,8 @@ private:
     bool exists_ = true;
     bool visible_ = false;
     bool acceptsFiles_ = false;
+    WindowPlacement placement_;
+    bool placed_ = false;
     std::vector<Shortcut> shortcuts_;
     std::vector<Timer> timers_;
     std::deque<int32_t> posted_;

@@ -100,9 +100,42 @@ bool Win32Frame::CreateNative(const String& className, const String& caption) {
 
 void Win32Frame::Show() {
     if (!window_) return;
-    ShowWindow(window_, SW_SHOW);
+    ShowWindow(window_, showMaximised_ ? SW_SHOWMAXIMIZED : SW_SHOW);
+    showMaximised_ = false;
     UpdateWindow(window_);
     if (editboxWindow_) SetFocus(editboxWindow_);
+}
+
+bool Win32Frame::GetPlacement(WindowPlacement& placement) const {
+    WINDOWPLACEMENT native = {};
+    native.length = sizeof native;
+    if (!window_ || !GetWindowPlacement(window_, &native)) return false;
+    placement.left = native.rcNormalPosition.left;
+    placement.top = native.rcNormalPosition.top;
+    placement.right = native.rcNormalPosition.right;
+    placement.bottom = native.rcNormalPosition.bottom;
+    placement.show = native.showCmd == SW_SHOWMAXIMIZED   ? WindowPlacement::kMaximized
+                     : native.showCmd == SW_SHOWMINIMIZED ? WindowPlacement::kMinimized
+                                                          : WindowPlacement::kNormal;
+    return true;
+}
+
+// A window that was minimised when the editor closed comes back normal: nobody
+// starts an editor to have it out of sight.
+void Win32Frame::SetPlacement(const WindowPlacement& placement) {
+    WINDOWPLACEMENT native = {};
+    native.length = sizeof native;
+    if (!window_ || !GetWindowPlacement(window_, &native)) return;
+    native.rcNormalPosition = {placement.left, placement.top, placement.right, placement.bottom};
+    bool maximised = placement.show == WindowPlacement::kMaximized;
+    if (IsWindowVisible(window_)) {
+        native.showCmd = maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    } else {
+        native.showCmd = SW_HIDE;
+        showMaximised_ = maximised;
+    }
+    native.flags = 0;
+    SetWindowPlacement(window_, &native);
 }
 
 bool Win32Frame::IsVisible() const {

@@ -24,6 +24,8 @@ public:
     void SetCaption(const String& caption) override;
     String Caption() const override { return caption_; }
     void SetTaskBarTitle(const String& title) override;
+    bool GetPlacement(WindowPlacement& placement) const override;
+    void SetPlacement(const WindowPlacement& placement) override;
     void SetMenuBar(Menu* bar) override;
     void RefreshMenuBar() override;
     void SetToolbar(Toolbar* toolbar) override;
@@ -74,6 +76,7 @@ private:
     String taskBarTitle_;
     String tipText_;  // must outlive the tooltip's request for it
     bool minimised_ = false;
+    bool showMaximised_ = false;  // a placement given while hidden, for the first Show
     bool statusHelpShown_ = false;
     std::vector<Shortcut> shortcuts_;
     std::vector<PopupPath> popupPaths_;

@@ -181,6 +181,17 @@ TEST_F(DocumentInWindow, OptionsAndHistoryComeBackAfterARestart) {
     EXPECT_TRUE(window->StatusBarShown());
 }
 
+TEST_F(DocumentInWindow, TheWindowComesBackWhereItWas) {
+    WindowPlacement unknown;
+    EXPECT_FALSE(frame->GetPlacement(unknown));  // a first run leaves it to the host
+    WindowPlacement where{40, 30, 840, 630, WindowPlacement::kMaximized};
+    frame->SetPlacement(where);
+    Restart();
+    WindowPlacement back;
+    ASSERT_TRUE(frame->GetPlacement(back));
+    EXPECT_EQ(back, where);
+}
+
 TEST_F(DocumentInWindow, AutoOpenReopensTheLastDocumentAsTheWindowIsCreated) {
     String name = folder.Make("last.txt", "last words");
     ASSERT_TRUE(window->OpenDocument(name));
