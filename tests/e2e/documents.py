@@ -242,7 +242,7 @@ class Documents:
             raise AssertionError("globals.ini has no [Nivora] section")
         order = ["WordBreak", "FixedPitch", "FullPath", "Charset", "LockFile", "StatusbarShown",
                  "OpenWithNivora", "DetectChanges", "ToolbarShown", "Toolbar", "LastDocument",
-                 "LastDirectory", "RecordHistory", "AutoOpen", "FileHistory"]
+                 "LastDirectory", "RecordHistory", "AutoOpen", "WindowPos", "FileHistory"]
         positions = [text.find("\n" + key + "=") for key in order]
         if -1 in positions or positions != sorted(positions):
             raise AssertionError(f"keys missing or out of order: {dict(zip(order, positions))}")
