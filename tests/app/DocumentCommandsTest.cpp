@@ -146,16 +146,6 @@ TEST(FileHistory, MostRecentFirstIgnoringCaseAndAtMostThirty) {
     EXPECT_FALSE(SameFileName("a", "ab"));
 }
 
-TEST_F(DocumentCommands, OpenLastOnlyWhenAutoOpenIsOn) {
-    String a = folder.Make("a.txt", "last");
-    document.Settings().lastDocument = a;
-    EXPECT_FALSE(document.OpenLast());
-    EXPECT_FALSE(document.IsOpen());
-    document.Settings().autoOpen = true;
-    ASSERT_TRUE(document.OpenLast());
-    EXPECT_EQ(Text(), "last");
-}
-
 class ExternalChange : public DocumentCommands {
 protected:
     TouchableFileSystem files;

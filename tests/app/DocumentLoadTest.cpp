@@ -22,12 +22,10 @@ TEST_F(DocumentLoad, BytesArriveAsTheyAreAndTheFileIsRemembered) {
     EXPECT_TRUE(document.IsOpen());
     String full = Document::FullName(name);
     EXPECT_EQ(document.FileName(), full);
-    EXPECT_EQ(document.Directory(), Document::DirectoryOf(full));
     EXPECT_EQ(document.Settings().lastDocument, full);
     EXPECT_TRUE(document.TimeStamp().HasDate() && document.TimeStamp().HasTime());
     EXPECT_TRUE(Asked().empty());
     // Without locking nothing is held open.
-    EXPECT_FALSE(document.LockFile().IsOpen());
     EXPECT_TRUE(WritableByOthers(name));
 
     Edit("x");
@@ -238,23 +236,6 @@ TEST_F(DocumentLoad, ASecondHolderOfTheLockMakesTheDocumentReadOnly) {
     host.editbox.SetText("ours", true);
     EXPECT_TRUE(document.Save());
     EXPECT_EQ(ReadBack(name), "ours");
-}
-
-TEST_F(DocumentLoad, LockingOnlyHoldsTheFileWhileItIsOn) {
-    String name = folder.Make("a.txt", "a");
-    ASSERT_TRUE(document.OpenByName(name));
-    EXPECT_TRUE(WritableByOthers(name));
-    document.Settings().lockFile = true;
-    document.ApplyLockFile();
-    EXPECT_FALSE(WritableByOthers(name));
-    document.Settings().lockFile = false;
-    document.ApplyLockFile();
-    EXPECT_TRUE(WritableByOthers(name));
-    // Turning it on without a titled document holds nothing.
-    document.CloseDocument();
-    document.Settings().lockFile = true;
-    document.ApplyLockFile();
-    EXPECT_FALSE(document.LockFile().IsOpen());
 }
 
 }  // namespace

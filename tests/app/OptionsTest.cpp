@@ -109,24 +109,6 @@ TEST_F(OptionsTest, TheMenuListsTheFlagsInOrderWithTheirChecks) {
     EXPECT_TRUE(sets.Item(0).checked);  // ANSI, the framework's default
 }
 
-TEST_F(OptionsTest, ToggleFlipsOnlyTheItemsOwnFlag) {
-    EditorRun run;
-    EXPECT_TRUE(run.options.Toggle(kCmdLockFile, run.document));
-    EXPECT_TRUE(run.document.Settings().lockFile);
-    EXPECT_TRUE(run.options.Toggle(kCmdDetectChanges, run.document));
-    EXPECT_FALSE(run.document.Settings().detectChanges);
-    EXPECT_TRUE(run.options.Toggle(kCmdRecordHistory, run.document));
-    EXPECT_FALSE(run.document.Settings().recordHistory);
-    EXPECT_TRUE(run.options.Toggle(kCmdStatusBarShown, run.document));
-    EXPECT_FALSE(run.options.statusBarShown);
-    EXPECT_TRUE(run.options.Toggle(kCmdStatusBarShown, run.document));
-    EXPECT_TRUE(run.options.statusBarShown);
-    EXPECT_TRUE(run.options.toolbarShown);
-    EXPECT_TRUE(run.options.fullPath);
-    EXPECT_FALSE(run.options.Toggle(kCmdOptionsHelp, run.document));
-    EXPECT_FALSE(run.options.Toggle(kCmdCharacterSetFirst, run.document));
-}
-
 TEST_F(OptionsTest, EverythingComesBackInTheNextRun) {
     WindowPlacement placement{10, 20, 810, 620, WindowPlacement::kMaximized};
     {
@@ -246,19 +228,6 @@ TEST_F(OptionsTest, AChosenCharacterSetReachesTheFontsAndSurvivesARestart) {
     const Menu& sets = *menu.Item(8).submenu;
     EXPECT_TRUE(sets.Item(n).checked);
     EXPECT_FALSE(sets.Item(0).checked);
-}
-
-TEST(CharacterSets, NamesAreFoundIgnoringCaseAndOfferedOnesCountedInOrder) {
-    ASSERT_NE(FindCharacterSet(String("greek")), nullptr);
-    EXPECT_EQ(FindCharacterSet(String("greek"))->code, 161);
-    EXPECT_EQ(FindCharacterSet(String("")), nullptr);
-    EXPECT_EQ(FindCharacterSet(String("ANSIx")), nullptr);
-    EXPECT_EQ(FindCharacterSet(204)->name, String("Russian"));
-    EXPECT_EQ(OfferedCharacterSet(OfferedCharacterSetCount()), nullptr);
-    EXPECT_LT(OfferedCharacterSetCount(), CharacterSetCount());
-    for (int32_t n = 0; n < OfferedCharacterSetCount(); ++n) {
-        EXPECT_TRUE(OfferedCharacterSet(n)->offered);
-    }
 }
 
 TEST(ToolbarArrangement, FollowsTheStoredOrderAndSkipsUnknownButtons) {
