@@ -12,11 +12,31 @@
 #include "platform/win32/Win32Framework.h"
 #include "platform/win32/Win32Keys.h"
 #include "ui/EditboxKeys.h"
+#include "ui/Menu.h"
 
 namespace {
 
 constexpr char kEditboxClass[] = "Corvane Editbox";
 constexpr int kWheelLines = 3;
+
+// The context menu is built fresh for each opening, so its native copy is filled once
+// and needs no link back to the model.
+void AppendNativeItems(HMENU handle, const Menu& menu) {
+    for (int32_t i = 0; i < menu.Count(); ++i) {
+        const MenuItem& item = menu.Item(i);
+        UINT enabled = item.enabled ? 0 : MF_GRAYED;
+        if (item.IsSeparator()) {
+            AppendMenuA(handle, MF_SEPARATOR, 0, nullptr);
+        } else if (item.submenu) {
+            HMENU popup = CreatePopupMenu();
+            AppendNativeItems(popup, *item.submenu);
+            AppendMenuA(handle, MF_POPUP | enabled, reinterpret_cast<UINT_PTR>(popup), item.label.c_str());
+        } else {
+            AppendMenuA(handle, MF_STRING | enabled | (item.checked ? MF_CHECKED : 0), UINT_PTR(item.command),
+                        item.label.c_str());
+        }
+    }
+}
 
 FORMATETC TextFormat() {
     return FORMATETC{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
@@ -226,6 +246,8 @@ private:
     void OnScroll(int bar, int request);
     bool OnKeyDown(WPARAM vk);
     bool OnChar(WPARAM ch);
+    void OnRightButtonDown(int32_t x, int32_t y);
+    void ShowContextMenu(LPARAM screenPoint);
 
     Editbox& editbox_;
     HWND window_ = nullptr;
@@ -336,6 +358,45 @@ bool EditboxWindow::OnChar(WPARAM ch) {
     return EditboxKey(editbox_, code, modifiers & kModShift);
 }
 
+// A right click inside the selection keeps it, so the menu can act on it; anywhere
+// else the caret goes to the click first, as in every other Windows edit control.
+void EditboxWindow::OnRightButtonDown(int32_t x, int32_t y) {
+    SetFocus(window_);
+    int32_t index = editbox_.IndexAtPoint(x, y);
+    if (editbox_.HasSelection() && index >= editbox_.SelectionStart() && index < editbox_.SelectionEnd())
+        return;
+    editbox_.ClearSelection();
+    editbox_.SetCaret(index, false);
+}
+
+// Shift+F10 and the menu key send (-1, -1): the menu then opens at the caret.
+void EditboxWindow::ShowContextMenu(LPARAM screenPoint) {
+    POINT at = {short(LOWORD(screenPoint)), short(HIWORD(screenPoint))};
+    if (LOWORD(screenPoint) == 0xFFFF && HIWORD(screenPoint) == 0xFFFF) {
+        int32_t x = 0, y = 0;
+        editbox_.CaretPoint(x, y);
+        at = {x, y + caretHeight_};
+        ClientToScreen(window_, &at);
+    }
+    Menu model;
+    BuildEditboxMenu(editbox_, model);
+    if (model.Count() == 0) return;
+    HMENU popup = CreatePopupMenu();
+    if (!popup) return;
+    AppendNativeItems(popup, model);
+    int command = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
+                                 0, window_, nullptr);
+    DestroyMenu(popup);
+    if (command == 0) return;
+    // Through the frame, as the Edit menu's entries go, so the window around the
+    // editbox sees the command before the editbox does.
+    HWND parent = GetParent(window_);
+    if (parent)
+        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    else
+        EditboxCommand(editbox_, command);
+}
+
 LRESULT EditboxWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
@@ -384,6 +445,12 @@ LRESULT EditboxWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, L
                 ReleaseCapture();
                 editbox_.OnMouseUp(short(LOWORD(lParam)), short(HIWORD(lParam)));
             }
+            return 0;
+        case WM_RBUTTONDOWN:
+            OnRightButtonDown(short(LOWORD(lParam)), short(HIWORD(lParam)));
+            return 0;
+        case WM_CONTEXTMENU:
+            ShowContextMenu(lParam);
             return 0;
         case WM_CAPTURECHANGED:
             mouseDown_ = false;
