@@ -11,6 +11,8 @@
 #include "platform/FileSystem.h"
 #include "platform/Sound.h"
 
+#include <initializer_list>
+
 const char* const kEditboxFileFilter = "Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*";
 const char* const kEditboxDefaultExtension = "txt";
 
@@ -87,6 +89,16 @@ AskButton AskUser(const char* caption, const String& text, uint32_t buttons,
     return TheAsk().ShowMessage(message);
 }
 
+AskButton AskChoosing(const char* caption, const String& text,
+                      std::initializer_list<AskChoice> choices) {
+    AskMessage message;
+    message.caption = caption;
+    message.text = text;
+    message.icon = AskIcon::Question;
+    for (const AskChoice& choice : choices) message.choices.Append(choice);
+    return TheAsk().ShowMessage(message);
+}
+
 void ReportFailure(const char* caption, const String& text) {
     AskUser(caption, text, kAskOkOnly, AskIcon::Error);
 }
@@ -142,11 +154,9 @@ bool SaveToFile(Editbox& editbox) {
 
     bool selectionOnly = false;
     if (editbox.HasSelection() && !editbox.IsAllSelected()) {
-        // Yes saves the selection, No the entire contents.
-        AskButton answer = AskUser("Save As",
-                               "Do you wish to save the current selection or the entire editbox "
-                               "contents?",
-                               kAskYesNoCancel);
+        AskButton answer = AskChoosing(
+            "Save As", "Do you wish to save the current selection or the entire editbox contents?",
+            {{"Save selection", "", kAskYes}, {"Save entire contents", "", kAskNo}, {"Cancel", "", kAskCancel}});
         if (answer != kAskYes && answer != kAskNo) return false;
         selectionOnly = answer == kAskYes;
     }
@@ -177,8 +187,12 @@ bool InsertDroppedFiles(Editbox& editbox, const Array<String>& fileNames) {
         question.Append(" be inserted into the existing text, or should");
         if (several) question.Append("they");
         question.Append(" replace the existing text?");
-        // Yes inserts at the caret (over the selection), No replaces everything.
-        AskButton answer = AskUser("Replace or Insert?", question, kAskYesNoCancel);
+        const char* insertTip = editbox.HasSelection() ? "Overwrite the selected text."
+                                                       : "Insert the new text at the caret.";
+        AskButton answer = AskChoosing("Replace or Insert?", question,
+                                       {{"&Insert", insertTip, kAskYes},
+                                        {"&Replace", "Discard the current contents of this editbox.", kAskNo},
+                                        {"Cancel", "", kAskCancel}});
         if (answer != kAskYes && answer != kAskNo) return false;
         replace = answer == kAskNo;
     }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "core/Array.h"
 #include "core/String.h"
 
 // Button identities; the values are the ones the platform's message boxes return.
@@ -32,10 +33,20 @@ struct AskRect {
     bool IsEmpty() const { return right <= left || bottom <= top; }
 };
 
+// A button in the question's own words. "&" marks the accelerator letter as in menus.
+struct AskChoice {
+    String label;
+    String tip;  // a line on what the button does; empty for none
+    AskButton result = kAskNone;  // what ShowMessage returns when it is pressed
+};
+
 struct AskMessage {
     String caption;
     String text;
     uint32_t buttons = kAskOkOnly;
+    // When given, these replace `buttons`, in this order; closing the box answers as
+    // the last one does, so a question that may be dismissed ends with its Cancel.
+    Array<AskChoice> choices{};
     AskButton defaultButton = kAskNone;  // kAskNone: the first button offered
     AskIcon icon = AskIcon::None;
     AskRect avoid;  // screen area the box must not cover, e.g. a found match

@@ -21,6 +21,7 @@ AskButton HeadlessAsk::ShowMessage(const AskMessage& message) {
     q.buttons = message.buttons;
     q.defaultButton = message.defaultButton;
     q.icon = message.icon;
+    q.choices = message.choices;
     q.taskModal = message.taskModal;
     q.topmost = message.topmost;
     if (!answers_.empty()) {
@@ -28,8 +29,9 @@ AskButton HeadlessAsk::ShowMessage(const AskMessage& message) {
         answers_.pop_front();
         if (button != kAskNone) return button;
     }
-    return message.defaultButton != kAskNone ? message.defaultButton
-                                             : FirstOffered(message.buttons);
+    if (message.defaultButton != kAskNone) return message.defaultButton;
+    if (message.choices.Count() > 0) return message.choices[0].result;
+    return FirstOffered(message.buttons);
 }
 
 bool HeadlessAsk::TakeText(String& text) {

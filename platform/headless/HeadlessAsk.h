@@ -17,6 +17,7 @@ struct AskedQuestion {
     uint32_t buttons = 0;
     AskButton defaultButton = kAskNone;
     AskIcon icon = AskIcon::None;
+    Array<AskChoice> choices{};  // labelled buttons, with their tips
     bool taskModal = false;
     bool topmost = false;
 };

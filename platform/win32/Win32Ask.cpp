@@ -2,7 +2,9 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -66,6 +68,106 @@ LRESULT CALLBACK MoveBoxHook(int code, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return CallNextHookEx(gMoveHook, code, wParam, lParam);
+}
+
+// Buttons in the question's own words: the platform's box is asked for a set of the
+// right size, and before it shows its buttons get our labels and tips, widened to fit.
+struct LabelledBox {
+    const Array<AskChoice>* choices = nullptr;
+    int ids[3] = {};
+    HHOOK hook = nullptr;
+};
+LabelledBox gLabelled;
+
+int TextWidth(HWND control, const char* text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, int(std::strlen(text)), &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
+void AddTip(HWND box, HWND button, const String& tip) {
+    HWND tips = CreateWindowExA(WS_EX_TOPMOST, "tooltips_class32", nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, box, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!tips) return;  // no common controls in this process: the labels still stand
+    TTTOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = box;
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    tool.lpszText = const_cast<char*>(tip.c_str());
+    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void LabelButtons(HWND box) {
+    const Array<AskChoice>& choices = *gLabelled.choices;
+    int count = int(choices.Count());
+    HWND buttons[3] = {};
+    int widest = 0;
+    for (int i = 0; i < count; ++i) {
+        buttons[i] = GetDlgItem(box, gLabelled.ids[i]);
+        if (!buttons[i]) return;
+        SetWindowTextA(buttons[i], choices[i].label.c_str());
+        if (!choices[i].tip.IsEmpty()) AddTip(box, buttons[i], choices[i].tip);
+        widest = std::max(widest, TextWidth(buttons[i], choices[i].label.c_str()));
+    }
+    RECT first;
+    GetWindowRect(buttons[0], &first);
+    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&first), 2);
+    int width = first.right - first.left;
+    int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 16;
+    if (widest + padding <= width) return;
+    // Long labels: every button takes the widest one's width, centred in a box
+    // widened as far as the row needs.
+    width = widest + padding;
+    int gap = 8;
+    int row = count * width + (count - 1) * gap;
+    RECT client, frame;
+    GetClientRect(box, &client);
+    if (row + 2 * gap > client.right) {
+        GetWindowRect(box, &frame);
+        int grow = row + 2 * gap - client.right;
+        SetWindowPos(box, nullptr, frame.left - grow / 2, frame.top, frame.right - frame.left + grow,
+                     frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        GetClientRect(box, &client);
+    }
+    int left = (client.right - row) / 2;
+    for (int i = 0; i < count; ++i) {
+        SetWindowPos(buttons[i], nullptr, left + i * (width + gap), first.top, width, first.bottom - first.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+LRESULT CALLBACK LabelBoxHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && gLabelled.choices) {
+        LabelButtons(reinterpret_cast<HWND>(wParam));
+        gLabelled.choices = nullptr;
+    }
+    return CallNextHookEx(gLabelled.hook, code, wParam, lParam);
+}
+
+// The set whose buttons stand in for ours: one that can be closed (Escape, the close
+// box) when the last choice is a Cancel, as closing answers with the last choice.
+UINT ChoiceStyle(const Array<AskChoice>& choices, int ids[3]) {
+    int32_t count = choices.Count();
+    if (count >= 3) {
+        ids[0] = IDYES, ids[1] = IDNO, ids[2] = IDCANCEL;
+        return MB_YESNOCANCEL;
+    }
+    if (count == 2) {
+        if (choices[1].result == kAskCancel) {
+            ids[0] = IDOK, ids[1] = IDCANCEL;
+            return MB_OKCANCEL;
+        }
+        ids[0] = IDYES, ids[1] = IDNO;
+        return MB_YESNO;
+    }
+    ids[0] = IDOK;
+    return MB_OK;
 }
 
 HWND OwnerWindow() {
@@ -197,9 +299,16 @@ bool RunFileDialog(FileDialogRequest& request, bool save) {
 
 AskButton Win32Ask::ShowMessage(const AskMessage& message) {
     const ButtonSet& set = ChooseButtonSet(message.buttons);
+    const bool labelled = message.choices.Count() > 0;
+    int ids[3] = {};
+    AskButton order[3] = {set.order[0], set.order[1], set.order[2]};
     UINT style = set.style;
+    if (labelled) {
+        style = ChoiceStyle(message.choices, ids);
+        for (int i = 0; i < 3; ++i) order[i] = i < message.choices.Count() ? message.choices[i].result : kAskNone;
+    }
     for (int i = 0; i < 3; ++i) {
-        if (message.defaultButton != kAskNone && set.order[i] == message.defaultButton) {
+        if (message.defaultButton != kAskNone && order[i] == message.defaultButton) {
             style |= i == 1 ? MB_DEFBUTTON2 : i == 2 ? MB_DEFBUTTON3 : MB_DEFBUTTON1;
         }
     }
@@ -217,10 +326,26 @@ AskButton Win32Ask::ShowMessage(const AskMessage& message) {
         gAvoid = {message.avoid.left, message.avoid.top, message.avoid.right, message.avoid.bottom};
         gMoveHook = SetWindowsHookExA(WH_CBT, MoveBoxHook, nullptr, GetCurrentThreadId());
     }
+    if (labelled) {
+        gLabelled.choices = &message.choices;
+        std::copy(ids, ids + 3, gLabelled.ids);
+        gLabelled.hook = SetWindowsHookExA(WH_CBT, LabelBoxHook, nullptr, GetCurrentThreadId());
+    }
     int result = MessageBoxA(owner, message.text.c_str(), message.caption.c_str(), style);
     if (gMoveHook) {
         UnhookWindowsHookEx(gMoveHook);
         gMoveHook = nullptr;
+    }
+    if (gLabelled.hook) {
+        UnhookWindowsHookEx(gLabelled.hook);
+        gLabelled = LabelledBox();
+    }
+    if (labelled) {
+        int32_t count = message.choices.Count();
+        for (int32_t i = 0; i < count && i < 3; ++i) {
+            if (ids[i] == result) return message.choices[i].result;
+        }
+        return message.choices[count - 1].result;
     }
     return result == 0 ? kAskCancel : AskButton(result);
 }

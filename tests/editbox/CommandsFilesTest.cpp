@@ -28,6 +28,16 @@ private:
 };
 
 constexpr uint32_t kYesNo = AskButtonBit(kAskYes) | AskButtonBit(kAskNo);
+// The labelled buttons of a question, "label|tip=result" joined by commas.
+std::string Choices(const AskedQuestion& question) {
+    std::string all;
+    for (const AskChoice& choice : question.choices) {
+        if (!all.empty()) all += ",";
+        all += Str(choice.label) + "|" + Str(choice.tip) + "=" + std::to_string(int(choice.result));
+    }
+    return all;
+}
+
 const char* const kFilter = "Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*";
 
 class CommandsFilesTest : public CommandsTest {
@@ -151,7 +161,7 @@ TEST_F(CommandsFilesTest, SaveAsksForSelectionOrEverything) {
     EXPECT_EQ(Str(Question(1).caption), "Save As");
     EXPECT_EQ(Str(Question(1).text),
               "Do you wish to save the current selection or the entire editbox contents?");
-    EXPECT_EQ(Question(1).buttons, kAskYesNoCancel);
+    EXPECT_EQ(Choices(Question(1)), "Save selection|=6,Save entire contents|=7,Cancel|=2");
     EXPECT_EQ(Str(ReadBack(name)), "<unreadable>");
 
     ask.QueueText(name);
@@ -207,7 +217,9 @@ TEST_F(CommandsFilesTest, DroppedFilesInsertOrReplace) {
     EXPECT_EQ(Str(Question(0).text),
               "Should these files be inserted into the existing text, or shouldthey replace the "
               "existing text?");
-    EXPECT_EQ(Question(0).buttons, kAskYesNoCancel);
+    EXPECT_EQ(Choices(Question(0)),
+              "&Insert|Insert the new text at the caret.=6,"
+              "&Replace|Discard the current contents of this editbox.=7,Cancel|=2");
     EXPECT_EQ(Text(), "121");
 
     // Replacing with what could be read; what could not is reported.
@@ -224,13 +236,16 @@ TEST_F(CommandsFilesTest, DroppedFilesInsertOrReplace) {
     EXPECT_TRUE(box->Undo());
     EXPECT_EQ(Text(), "121");
 
+    // With a selection, inserting goes over it, and the tip says so.
     names.Clear();
     names.Append(one);
+    box->SetSelection(0, 2);
     ask.QueueButton(kAskCancel);
     EXPECT_FALSE(InsertDroppedFiles(*box, names));
     EXPECT_EQ(Str(ask.Asked().back().text),
               "Should the file be inserted into the existing text, or should replace the existing "
               "text?");
+    EXPECT_EQ(Str(ask.Asked().back().choices[0].tip), "Overwrite the selected text.");
     EXPECT_EQ(Text(), "121");
 
     box->ModifyStyle(kEditboxReadOnly, 0);
