@@ -2,6 +2,7 @@
 
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
+#include "app/FrameworkSettings.h"
 #include "app/MainWindow.h"
 #include "core/Config.h"
 #include "core/Fatal.h"
@@ -93,8 +94,7 @@ int NivoraMain(const String& commandLine) {
     }
 
     // The framework's own settings come in before the window that uses them.
-    RegisterFrameworkSettings();
-    LoadFrameworkSettings();
+    StartFrameworkSettings();
     auto window = std::make_unique<MainWindow>();
     window->SetSettingsFile(GlobalsIniPath());
     if (!window->Create(identity.windowClassName)) {
@@ -117,6 +117,6 @@ int NivoraMain(const String& commandLine) {
     PerformAction(*window, request);
     if (window->Host()->Exists()) TheWindowSystem().RunMessageLoop(*window->Host(), *window);
     window.reset();
-    SaveFrameworkSettings();
+    StopFrameworkSettings();
     return 0;
 }
