@@ -66,7 +66,11 @@ bool MainWindow::Command(int32_t command) {
         options_.ApplyCharacterSet(editbox_);
         return true;
     }
-    if (DocumentWindow::Command(command)) return true;
+    if (DocumentWindow::Command(command)) {
+        // Save As and Close change the name that Save's button follows.
+        RefreshToolbarEnabling();
+        return true;
+    }
     // The rest of the editbox's commands reach it from the Edit menu and toolbar.
     if (EditboxCommand(editbox_, command)) return true;
     return false;
@@ -195,13 +199,55 @@ void MainWindow::OnMenuHighlight(int32_t command) {
     Host()->ShowStatusHelp(text ? String(text) : String(" "));
 }
 
+namespace {
+
+// The full button list in its order; 0 marks a separator. Buttons whose features are
+// not built yet are left out, so that every button does something.
+struct ToolbarEntry {
+    int32_t command;
+    const char* name;
+    const char* help;
+    bool needsText;  // enabled only while the document holds a character
+};
+
+const ToolbarEntry kToolbarEntries[] = {
+    {kCmdNewDocument, "New", "Create a new document.", true},
+    {kCmdOpenDocument, "Open", "Open a document (Ctrl+O).", false},
+    {kCmdSaveDocument, "Save", "Save the document back to its file (Ctrl+S).", false},
+    {kCmdSaveDocumentAs, "Save As", "Save the document to a different file.", false},
+    {kCmdCloseDocument, "Close", "Close the document.", true},
+    {0, nullptr, nullptr, false},
+    {kCmdEditCut, "Cut", "Cut the currently selected text to the clipboard (Ctrl+X).", true},
+    {kCmdEditCopy, "Copy", "Copy the currently selected text to the clipboard (Ctrl+C).", true},
+    {kCmdEditPaste, "Paste", "Paste the text in the clipboard (Ctrl+V).", false},
+    {0, nullptr, nullptr, false},
+    {kCmdEditUndo, "Undo", "Undo the last change (Ctrl+Z).", false},
+    {kCmdEditAlphabetize, "Alphabetize Paragraphs", "Alphabetize the document's paragraphs.", true},
+    {kCmdEditDiscardDuplicates, "Discard Duplicate Paragraphs",
+     "Discard duplicate paragraphs, so that every paragraph is unique.", true},
+    {kCmdEditIndentWithSpace, "Indent/Space", "Indent the selection with a space.", true},
+    {kCmdEditIndentWithTab, "Indent/Tab", "Indent the selection with a tab.", true},
+    {kCmdEditNormalizeSpaces, "Normalize Spaces",
+     "Reduce multiple spaces into a single space.  Two spaces will follow a period.", true},
+    {kCmdEditRandomize, "Randomize Paragraphs", "Randomize the order of the document's paragraphs.", true},
+    {kCmdEditReverseParagraphs, "Reverse Paragraphs", "Reverse the order of the document's paragraphs.", true},
+    {kCmdEditReverseCharacters, "Reverse Characters", "Reverse the order of the document's characters.", true},
+    {kCmdEditTrimTrailingSpaces, "Trim Trailing Spaces", "Discard all spaces and tabs from the end of each line.",
+     true},
+    {kCmdEditUnindent, "Unindent", "Unindent the current selection.", true},
+};
+
+}  // namespace
+
 void MainWindow::BuildToolbar() {
     toolbar_ = Toolbar();
-    toolbar_.AddButton(kCmdEditCut, "Cut", "Cut the currently selected text to the clipboard (Ctrl+X).");
-    toolbar_.AddButton(kCmdEditCopy, "Copy", "Copy the currently selected text to the clipboard (Ctrl+C).");
-    toolbar_.AddButton(kCmdEditPaste, "Paste", "Paste the text in the clipboard (Ctrl+V).");
-    toolbar_.AddSeparator();
-    toolbar_.AddButton(kCmdEditUndo, "Undo", "Undo the last change (Ctrl+Z).");
+    for (const ToolbarEntry& entry : kToolbarEntries) {
+        if (entry.command == 0) {
+            toolbar_.AddSeparator();
+        } else {
+            toolbar_.AddButton(entry.command, entry.name, entry.help);
+        }
+    }
     toolbar_ = options_.ArrangeToolbar(toolbar_);
     if (Host() && options_.toolbarShown) Host()->SetToolbar(&toolbar_);
 }
@@ -237,8 +283,11 @@ void MainWindow::RefreshStatusFields() {
 
 void MainWindow::RefreshToolbarEnabling() {
     bool hasText = editbox_.GetTextLength() > 0;
-    bool changed = toolbar_.SetEnabled(kCmdEditCut, hasText);
-    changed |= toolbar_.SetEnabled(kCmdEditCopy, hasText);
+    bool changed = false;
+    for (const ToolbarEntry& entry : kToolbarEntries) {
+        if (entry.needsText) changed |= toolbar_.SetEnabled(entry.command, hasText);
+    }
+    changed |= toolbar_.SetEnabled(kCmdSaveDocument, !FileName().IsEmpty());
     changed |= toolbar_.SetEnabled(kCmdEditUndo, editbox_.CanUndo());
     if (changed && Host()) Host()->RefreshToolbar();
 }

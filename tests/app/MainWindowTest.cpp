@@ -61,11 +61,27 @@ TEST_F(MainWindowTest, ToolbarEnablingFollowsTheText) {
     EXPECT_FALSE(toolbar.Find(kCmdEditCopy)->enabled);
     EXPECT_FALSE(toolbar.Find(kCmdEditUndo)->enabled);
     EXPECT_TRUE(toolbar.Find(kCmdEditPaste)->enabled);
+    EXPECT_FALSE(toolbar.Find(kCmdNewDocument)->enabled);
+    EXPECT_FALSE(toolbar.Find(kCmdEditAlphabetize)->enabled);
+    EXPECT_FALSE(toolbar.Find(kCmdSaveDocument)->enabled);  // untitled
+    EXPECT_TRUE(toolbar.Find(kCmdOpenDocument)->enabled);
     Type("x");
     EXPECT_TRUE(toolbar.Find(kCmdEditCut)->enabled);
     EXPECT_TRUE(toolbar.Find(kCmdEditCopy)->enabled);
     EXPECT_TRUE(toolbar.Find(kCmdEditUndo)->enabled);
+    EXPECT_TRUE(toolbar.Find(kCmdNewDocument)->enabled);
+    EXPECT_TRUE(toolbar.Find(kCmdEditAlphabetize)->enabled);
+    EXPECT_FALSE(toolbar.Find(kCmdSaveDocument)->enabled);
     EXPECT_STREQ(toolbar.Find(kCmdEditPaste)->help.c_str(), "Paste the text in the clipboard (Ctrl+V).");
+}
+
+TEST_F(MainWindowTest, ToolbarKeepsItsOrderWithSeparators) {
+    const Toolbar& toolbar = window->GetToolbar();
+    ASSERT_GE(toolbar.Count(), 11);
+    const int32_t expected[] = {kCmdNewDocument, kCmdOpenDocument, kCmdSaveDocument, kCmdSaveDocumentAs,
+                                kCmdCloseDocument, 0, kCmdEditCut, kCmdEditCopy, kCmdEditPaste, 0,
+                                kCmdEditUndo};
+    for (int32_t i = 0; i < 11; ++i) EXPECT_EQ(toolbar.Button(i).command, expected[i]) << i;
 }
 
 TEST_F(MainWindowTest, MenuHighlightShowsItsHelpInTheStatusBar) {
