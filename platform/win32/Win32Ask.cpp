@@ -76,6 +76,7 @@ struct LabelledBox {
     const Array<AskChoice>* choices = nullptr;
     int ids[3] = {};
     HHOOK hook = nullptr;
+    bool done = false;
 };
 LabelledBox gLabelled;
 
@@ -103,17 +104,35 @@ void AddTip(HWND box, HWND button, const String& tip) {
     SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+HWND ChoiceButton(HWND box, int i) {
+    return GetDlgItem(box, gLabelled.ids[i]);
+}
+
 void LabelButtons(HWND box) {
     const Array<AskChoice>& choices = *gLabelled.choices;
-    int count = int(choices.Count());
+    for (int i = 0; i < int(choices.Count()) && i < 3; ++i) {
+        HWND button = ChoiceButton(box, i);
+        if (!button) continue;
+        SetWindowTextA(button, choices[i].label.c_str());
+        if (!choices[i].tip.IsEmpty()) AddTip(box, button, choices[i].tip);
+    }
+}
+
+// Long labels: every button takes the widest one's width, centred in a box widened
+// as far as the row needs. This waits for the box's first timer tick because some
+// hosts lay the buttons out after the box is activated.
+void CALLBACK WidenButtons(HWND box, UINT, UINT_PTR id, DWORD) {
+    KillTimer(box, id);
+    if (!gLabelled.choices) return;
+    int count = std::min(int(gLabelled.choices->Count()), 3);
     HWND buttons[3] = {};
     int widest = 0;
     for (int i = 0; i < count; ++i) {
-        buttons[i] = GetDlgItem(box, gLabelled.ids[i]);
+        buttons[i] = ChoiceButton(box, i);
         if (!buttons[i]) return;
-        SetWindowTextA(buttons[i], choices[i].label.c_str());
-        if (!choices[i].tip.IsEmpty()) AddTip(box, buttons[i], choices[i].tip);
-        widest = std::max(widest, TextWidth(buttons[i], choices[i].label.c_str()));
+        char text[256] = {};
+        GetWindowTextA(buttons[i], text, sizeof text);
+        widest = std::max(widest, TextWidth(buttons[i], text));
     }
     RECT first;
     GetWindowRect(buttons[0], &first);
@@ -121,8 +140,6 @@ void LabelButtons(HWND box) {
     int width = first.right - first.left;
     int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 16;
     if (widest + padding <= width) return;
-    // Long labels: every button takes the widest one's width, centred in a box
-    // widened as far as the row needs.
     width = widest + padding;
     int gap = 8;
     int row = count * width + (count - 1) * gap;
@@ -140,12 +157,15 @@ void LabelButtons(HWND box) {
         SetWindowPos(buttons[i], nullptr, left + i * (width + gap), first.top, width, first.bottom - first.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    InvalidateRect(box, nullptr, TRUE);
 }
 
 LRESULT CALLBACK LabelBoxHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && gLabelled.choices) {
-        LabelButtons(reinterpret_cast<HWND>(wParam));
-        gLabelled.choices = nullptr;
+    if (code == HCBT_ACTIVATE && gLabelled.choices && !gLabelled.done) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        LabelButtons(box);
+        SetTimer(box, 1, 0, WidenButtons);
+        gLabelled.done = true;
     }
     return CallNextHookEx(gLabelled.hook, code, wParam, lParam);
 }
