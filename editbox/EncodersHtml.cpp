@@ -221,12 +221,7 @@ bool HtmlDecode(String& text) {
     int32_t o = 0;
     int32_t i = 0;
     while (i < n) {
-        const void* hit = std::memchr(p + i, '&', size_t(n - i));
-        int32_t amp = hit ? int32_t(static_cast<const char*>(hit) - p) : n;
-        if (o != i) std::memmove(p + o, p + i, size_t(amp - i));
-        o += amp - i;
-        i = amp;
-        if (i == n) break;
+        if (encoding::CopyUpTo(p, n, '&', i, o) == n) break;
 
         int32_t j = i + 1;
         if (j < n && p[j] == '#') ++j;

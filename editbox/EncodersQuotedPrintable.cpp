@@ -109,12 +109,7 @@ bool QuotedPrintableDecode(String& text) {
     int32_t o = 0;
     int32_t i = 0;
     while (i < n) {
-        const void* hit = std::memchr(p + i, '=', size_t(n - i));
-        int32_t eq = hit ? int32_t(static_cast<const char*>(hit) - p) : n;
-        if (o != i) std::memmove(p + o, p + i, size_t(eq - i));
-        o += eq - i;
-        i = eq;
-        if (i == n) break;
+        if (encoding::CopyUpTo(p, n, '=', i, o) == n) break;
         if (i + 1 < n && IsBreakByte(p[i + 1])) {
             i += 2;
             if (i < n && IsBreakByte(p[i]) && p[i] != p[i - 1]) ++i;

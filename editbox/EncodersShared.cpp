@@ -1,6 +1,7 @@
 #include "editbox/EncodersShared.h"
 
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace encoding {
@@ -26,6 +27,15 @@ void CutTo(String& text, int64_t written) {
         text.Clear();
     else if (written < text.Length())
         text.SetLength(int32_t(written));
+}
+
+int32_t CopyUpTo(char* p, int32_t n, char marker, int32_t& from, int32_t& to) {
+    const void* hit = std::memchr(p + from, marker, size_t(n - from));
+    const int32_t at = hit ? int32_t(static_cast<const char*>(hit) - p) : n;
+    if (to != from) std::memmove(p + to, p + from, size_t(at - from));
+    to += at - from;
+    from = at;
+    return at;
 }
 
 }  // namespace encoding

@@ -40,6 +40,11 @@ void TakeOutput(String& text, String& out, int64_t written);
 // Cuts the text to its first `written` bytes after an in-place rewrite.
 void CutTo(String& text, int64_t written);
 
+// For decoders that rewrite the text in place: moves the bytes from `from` up to the
+// next `marker` (or the end) down to `to`, advancing both. Returns the marker's index,
+// or `n` when none is left.
+int32_t CopyUpTo(char* p, int32_t n, char marker, int32_t& from, int32_t& to);
+
 // Mail wants lines of at most 76; the break falls after 18 groups of four.
 constexpr int32_t kGroupsPerLine = 18;
 // Decodes up to the first '='; `out` may be `in` itself. Returns the bytes written
