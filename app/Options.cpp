@@ -37,7 +37,6 @@ Options::Options() : characterSet(DefaultCharacterSetName()) {}
 bool Options::Toggle(int32_t command, Document& document) {
     DocumentSettings& settings = document.Settings();
     switch (command) {
-        case kCmdOpenWithForAll: openWithAll = !openWithAll; return true;
         case kCmdDetectChanges: settings.detectChanges = !settings.detectChanges; return true;
         case kCmdFullPathOnCaption: fullPath = !fullPath; return true;
         case kCmdLockFile: settings.lockFile = !settings.lockFile; return true;
@@ -50,8 +49,8 @@ bool Options::Toggle(int32_t command, Document& document) {
 
 void Options::BuildMenu(Menu& menu, const Document& document) const {
     const DocumentSettings& settings = document.Settings();
-    String openWith = "All file types: \"Open with " + TheAppIdentity().productName + "\"";
-    menu.Add(openWith, kCmdOpenWithForAll).checked = openWithAll;
+    // "Open with" for all file types and the menu's help join the menu with shell
+    // integration and the help viewer; until then the flag is only carried along.
     menu.Add("Detect external changes", kCmdDetectChanges).checked = settings.detectChanges;
     menu.Add("Full path on caption", kCmdFullPathOnCaption).checked = fullPath;
     menu.Add("Lock file", kCmdLockFile).checked = settings.lockFile;
@@ -64,8 +63,6 @@ void Options::BuildMenu(Menu& menu, const Document& document) const {
         sets.Add(set->name, kCmdCharacterSetFirst + n).checked =
             characterSet.Compare(set->name, false) == 0;
     }
-    menu.AddSeparator();
-    menu.Add("Help - Options menu", kCmdOptionsHelp);
 }
 
 bool Options::SelectCharacterSet(int32_t command) {

@@ -167,7 +167,7 @@ TEST_F(DocumentInWindow, OptionsAndHistoryComeBackAfterARestart) {
     EXPECT_EQ(frame->ToolbarModel(), nullptr);
     EXPECT_FALSE(OptionsItem(kCmdStatusBarShown)->checked);
     window->OnMenuOpening();
-    const Menu* sets = Submenu("&Options").Item(8).submenu.get();
+    const Menu* sets = Submenu("&Options").Item(7).submenu.get();
     ASSERT_NE(sets, nullptr);
     EXPECT_TRUE(sets->Item(2).checked);
     // The document open at exit was closed into the history first.

@@ -76,7 +76,6 @@ TEST_F(OptionsTest, TheMenuListsTheFlagsInOrderWithTheirChecks) {
         bool checked;
     };
     const Expected items[] = {
-        {"All file types: \"Open with Nivora\"", kCmdOpenWithForAll, false},
         {"Detect external changes", kCmdDetectChanges, true},
         {"Full path on caption", kCmdFullPathOnCaption, true},
         {"Lock file", kCmdLockFile, true},
@@ -84,20 +83,21 @@ TEST_F(OptionsTest, TheMenuListsTheFlagsInOrderWithTheirChecks) {
         {"Status bar visible", kCmdStatusBarShown, true},
         {"Toolbar visible", kCmdToolbarShown, false},
     };
-    ASSERT_EQ(menu.Count(), 11);
-    for (int32_t i = 0; i < 7; ++i) {
+    ASSERT_EQ(menu.Count(), 8);
+    for (int32_t i = 0; i < 6; ++i) {
         EXPECT_EQ(menu.Item(i).label, items[i].label);
         EXPECT_EQ(menu.Item(i).command, items[i].command);
         EXPECT_EQ(menu.Item(i).checked, items[i].checked) << items[i].label;
     }
-    EXPECT_TRUE(menu.Item(7).IsSeparator());
-    EXPECT_EQ(menu.Item(8).label, "Character set");
-    ASSERT_TRUE(menu.Item(8).submenu);
-    EXPECT_TRUE(menu.Item(9).IsSeparator());
-    EXPECT_EQ(menu.Item(10).label, "Help - Options menu");
-    EXPECT_EQ(menu.Item(10).command, kCmdOptionsHelp);
+    EXPECT_TRUE(menu.Item(6).IsSeparator());
+    EXPECT_EQ(menu.Item(7).label, "Character set");
+    ASSERT_TRUE(menu.Item(7).submenu);
+    for (int32_t i = 0; i < menu.Count(); ++i) {
+        EXPECT_NE(menu.Item(i).command, kCmdOptionsHelp);
+        EXPECT_NE(menu.Item(i).command, kCmdOpenWithForAll);
+    }
 
-    const Menu& sets = *menu.Item(8).submenu;
+    const Menu& sets = *menu.Item(7).submenu;
     ASSERT_EQ(sets.Count(), OfferedCharacterSetCount());
     int32_t checked = 0;
     for (int32_t n = 0; n < sets.Count(); ++n) {
@@ -225,7 +225,7 @@ TEST_F(OptionsTest, AChosenCharacterSetReachesTheFontsAndSurvivesARestart) {
     EXPECT_EQ(next.options.CharacterSetCode(), last->code);
     Menu menu;
     next.options.BuildMenu(menu, next.document);
-    const Menu& sets = *menu.Item(8).submenu;
+    const Menu& sets = *menu.Item(7).submenu;
     EXPECT_TRUE(sets.Item(n).checked);
     EXPECT_FALSE(sets.Item(0).checked);
 }

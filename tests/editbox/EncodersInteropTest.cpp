@@ -1,6 +1,7 @@
 // The encoders against independent implementations on the build machine: coreutils
-// base64, sharutils uuencode/uudecode and python3's quopri, binascii and urllib. Where
-// a tool cannot be started (the cross-built tests under Wine) the test is skipped.
+// base64, sharutils uuencode/uudecode and python3's quopri, binascii and urllib. The
+// cross-built tests leave this file out (Wine cannot start Linux tools); natively a
+// missing tool fails the test, since scripts/deps installs every one of them.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -50,6 +51,8 @@ const std::string& Python3() {
                                                                                             : "";
     return command;
 }
+
+constexpr const char* kMissing = "not installed (scripts/deps installs it): ";
 
 class EncodersInteropTest : public testing::Test {
 protected:
@@ -106,7 +109,7 @@ std::string RandomText(uint32_t seed, int lines) {
 }  // namespace
 
 TEST_F(EncodersInteropTest, Base64AgainstCoreutils) {
-    if (!ToolRuns("base64 --version", "base64")) GTEST_SKIP() << "coreutils base64 is not available";
+    if (!ToolRuns("base64 --version", "base64")) FAIL() << kMissing << "coreutils (base64)";
     const std::string data = RandomBytes(1, 10000);
     EXPECT_EQ(Filter("base64 -w0", data), Encoded([](String& s) { return Base64Encode(s); }, data));
     // coreutils wraps at 76, ours at 72: each side reads the other's line breaks.
@@ -116,7 +119,7 @@ TEST_F(EncodersInteropTest, Base64AgainstCoreutils) {
 }
 
 TEST_F(EncodersInteropTest, QuotedPrintableAgainstPython) {
-    if (Python3().empty()) GTEST_SKIP() << "python3 is not available";
+    if (Python3().empty()) FAIL() << kMissing << "python3";
     const std::string text = RandomText(2, 400);
     std::string ours = Encoded([](String& s) { return QuotedPrintableEncode(s); }, text);
     EXPECT_EQ(Python("quopri.decodestring(data)", ours), text);
@@ -127,7 +130,7 @@ TEST_F(EncodersInteropTest, QuotedPrintableAgainstPython) {
 
 TEST_F(EncodersInteropTest, UuencodeAgainstSharutils) {
     if (!ToolRuns("uuencode --version", "uuencode") || !ToolRuns("uudecode --version", "uudecode"))
-        GTEST_SKIP() << "sharutils is not available";
+        FAIL() << kMissing << "sharutils (uuencode, uudecode)";
     const std::string data = RandomBytes(3, 5000);
     std::string lines = Encoded(UuEncode, data);
     EXPECT_EQ(Filter("uudecode -o /dev/stdout", "begin 644 data\n" + lines + "\n`\nend\n"), data);
@@ -139,7 +142,7 @@ TEST_F(EncodersInteropTest, UuencodeAgainstSharutils) {
 }
 
 TEST_F(EncodersInteropTest, HexAgainstPython) {
-    if (Python3().empty()) GTEST_SKIP() << "python3 is not available";
+    if (Python3().empty()) FAIL() << kMissing << "python3";
     const std::string data = RandomBytes(4, 3000);
     std::string ours = Encoded(HexEncode, data);
     EXPECT_EQ(Python("binascii.hexlify(data).upper()", data), ours);
@@ -148,7 +151,7 @@ TEST_F(EncodersInteropTest, HexAgainstPython) {
 }
 
 TEST_F(EncodersInteropTest, UrlAgainstPython) {
-    if (Python3().empty()) GTEST_SKIP() << "python3 is not available";
+    if (Python3().empty()) FAIL() << kMissing << "python3";
     const std::string data = RandomBytes(5, 3000);
     std::string ours = Encoded([](String& s) { return UrlEncode(s); }, data);
     EXPECT_EQ(Python("urllib.parse.unquote_to_bytes(data.decode('ascii'))", ours), data);
