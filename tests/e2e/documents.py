@@ -127,7 +127,7 @@ class Documents:
         self.write(self.original)
         first = self.start_with_file()
         self.wait_window("the first copy", editbox=self.escaped(self.original))
-        self.options_item(3)  # Lock file
+        self.options_item(2)  # Lock file
         # Settings are saved when the window goes, so the second copy locks too.
         self.exit_without_question(first)
         e.check_equal(self.nivora_value("LockFile"), "1", "LockFile")
@@ -155,7 +155,7 @@ class Documents:
         e.wait_for(lambda: e.box("Close"), "the second copy's question")
         e.helper("press", "Close", "7")
         e.finish(second, 0)
-        self.options_item(3)
+        self.options_item(2)
         self.exit_without_question(first)
         e.check_equal(self.nivora_value("LockFile"), "0", "LockFile")
         return first
@@ -192,7 +192,7 @@ class Documents:
         e = self.e
         p = e.start()
         e.wait_for(lambda: "status.1" in (e.main_window() or {}), "the window")
-        self.options_item(5)  # Status bar visible
+        self.options_item(4)  # Status bar visible
         e.wait_for(lambda: "status.1" not in (e.main_window() or {"status.1": ""}),
                    "the status bar removed")
         self.exit_without_question(p)
@@ -204,7 +204,7 @@ class Documents:
         values = e.main_window()
         e.check_equal(values.get("status.1", "gone"), "gone", "status bar after restart")
         e.screenshot("documents-no-status-bar")
-        self.options_item(5)
+        self.options_item(4)
         self.wait_window("the status bar back", **{"status.1": "1 / 1"})
         self.exit_without_question(p)
         e.check_equal(self.nivora_value("StatusbarShown"), "1", "StatusbarShown")
