@@ -25,13 +25,6 @@ bool SameStamp(const DateTime& a, const DateTime& b) {
            a.minute == b.minute && a.second == b.second;
 }
 
-// What the Save dialog's default extension does for a name typed without one.
-String WithDefaultExtension(const String& name) {
-    int32_t leaf = name.FindLastOf("\\/") + 1;
-    if (name.Find('.', leaf) >= 0) return name;
-    return name + "." + kDefaultExtension;
-}
-
 // Menu labels treat '&' as the mnemonic marker.
 String MenuSafe(const String& text) {
     String safe;
@@ -82,12 +75,36 @@ bool Document::New() {
 
 void Document::StartUntitled() {
     CloseDocument();
+    ReplaceText(String());
+    BecomeUntitled();
+}
+
+void Document::BecomeUntitled() {
     fileName_.Clear();
     timeStamp_ = DateTime();
-    Box().SetText(String());
-    savedText_.Clear();
+    savedText_ = Box().Text();
     open_ = true;
     host_.DocumentNameChanged();
+}
+
+void Document::TextAboutToChange() {
+    // Typing, a paste or a drop with nothing open begins an untitled document, so
+    // that the text has somewhere to be saved and is asked about before it goes.
+    if (!open_ && !replacingText_) BecomeUntitled();
+}
+
+void Document::ReplaceText(const String& text) {
+    replacingText_ = true;
+    Box().SetText(text);
+    Box().ClearUndo();
+    replacingText_ = false;
+}
+
+void Document::TakeIntoBox(String& text) {
+    replacingText_ = true;
+    Box().TakeText(text);
+    Box().ClearUndo();
+    replacingText_ = false;
 }
 
 String Document::DialogFolder() const {
@@ -98,6 +115,7 @@ bool Document::Open() {
     FileDialogRequest request;
     request.caption = "Open Document";
     request.filter = kFileDialogFilter;
+    request.defaultExtension = kDefaultExtension;
     String chosen;
     for (;;) {
         request.folder = DialogFolder();
@@ -108,7 +126,7 @@ bool Document::Open() {
         if (!open_ || fileName_.IsEmpty() || !SameFileName(chosen, fileName_)) break;
         ShowMessage(TheAppIdentity().productName, "That document is already open.");
     }
-    if (!QueryClose()) return false;
+    // The load asks about the current document only once the new one has been read.
     return OpenByName(chosen, 0);
 }
 
@@ -127,8 +145,9 @@ bool Document::SaveAs() {
     request.filter = kFileDialogFilter;
     request.folder = DialogFolder();
     request.fileName = fileName_.Mid(DirectoryOf(fileName_).Length());
+    request.defaultExtension = kDefaultExtension;
     if (!TheAsk().AskSaveFileName(request)) return false;
-    String chosen = FullName(WithDefaultExtension(request.fileName));
+    String chosen = FullName(request.fileName);
     settings_.lastDirectory = DirectoryOf(chosen);
     if (!SaveTo(chosen)) return false;
 
@@ -184,7 +203,7 @@ bool Document::QueryClose() {
 
 void Document::CloseDocument() {
     if (!open_) return;
-    Box().SetText(String());
+    ReplaceText(String());
     savedText_.Clear();
     // During a load the lock already holds the incoming file.
     if (!loading_) lockFile_.Close();

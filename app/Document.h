@@ -68,6 +68,9 @@ public:
     bool OpenHistoryEntry(int32_t index);
     // An empty document without a name, replacing whatever was open without asking.
     void StartUntitled();
+    // The window's editbox is about to change; with no document open, the change
+    // starts an untitled one around the text.
+    void TextAboutToChange();
 
     // Asks about unsaved changes (Save As for an untitled document) and, unless the
     // user cancels or the save fails, closes the document. False keeps it open.
@@ -129,6 +132,11 @@ private:
     void RelockCurrent();
     String DialogFolder() const;
     Editbox& Box() const;
+    void BecomeUntitled();
+    // The document's own text replacements: each leaves an empty undo history, and
+    // none counts as the user's change.
+    void ReplaceText(const String& text);
+    void TakeIntoBox(String& text);
 
     DocumentHost& host_;
     Editbox* editbox_;
@@ -142,6 +150,7 @@ private:
     bool open_ = false;
     bool loading_ = false;
     bool changeCheckInProgress_ = false;
+    bool replacingText_ = false;
 };
 
 // A file that starts with the 16-bit little-endian marker: drops the marker and

@@ -116,9 +116,8 @@ bool Document::LoadByName(const String& name) {
 
     if (!settings_.lockFile) lockFile_.Close();
 
-    Editbox& box = Box();
-    box.TakeText(text);
-    savedText_ = box.Text();
+    TakeIntoBox(text);
+    savedText_ = Box().Text();
 
     if (lockFailed) {
         AskMessage warning;

@@ -307,7 +307,9 @@ void MainWindow::ShowAbout() {
     TheAsk().ShowMessage(message);
 }
 
-void MainWindow::EditboxAboutToChange(Editbox&) {}
+void MainWindow::EditboxAboutToChange(Editbox&) {
+    document_.TextAboutToChange();
+}
 
 void MainWindow::EditboxChanged(Editbox&) {
     RefreshToolbarEnabling();

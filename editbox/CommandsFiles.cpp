@@ -57,12 +57,6 @@ void RememberFolder(const char* key, const String& chosenPath) {
     save.Text(key, folder);
 }
 
-// As the platform's save dialog does: a name typed without an extension gets ours.
-String WithDefaultExtension(const String& name) {
-    if (name.Find('.', LastSeparator(name) + 1) >= 0) return name;
-    return name + "." + kEditboxDefaultExtension;
-}
-
 FileError ReadWholeFile(const String& name, String& text, String& error) {
     File file;
     FileError code = file.Open(name, File::kOpenExisting | File::kNoWrite | File::kShareRead);
@@ -117,6 +111,7 @@ bool OpenFromFile(Editbox& editbox) {
     request.caption = kOpenCaption;
     request.filter = kEditboxFileFilter;
     request.folder = LastFolder(kOpenFolderKey);
+    request.defaultExtension = kEditboxDefaultExtension;
     if (!TheAsk().AskOpenFileName(request)) return false;
     const String& name = request.fileName;
     RememberFolder(kOpenFolderKey, name);
@@ -148,9 +143,10 @@ bool SaveToFile(Editbox& editbox) {
     request.caption = kSaveCaption;
     request.filter = kEditboxFileFilter;
     request.folder = LastFolder(kSaveFolderKey);
+    request.defaultExtension = kEditboxDefaultExtension;
     if (!TheAsk().AskSaveFileName(request)) return false;
     RememberFolder(kSaveFolderKey, request.fileName);
-    String name = WithDefaultExtension(request.fileName);
+    const String& name = request.fileName;
 
     bool selectionOnly = false;
     if (editbox.HasSelection() && !editbox.IsAllSelected()) {

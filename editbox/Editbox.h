@@ -227,6 +227,8 @@ public:
     bool Undo();
     bool Redo();
     bool CanUndo() const;
+    // A text that becomes another document starts without a history.
+    void ClearUndo();
     bool CanRedo() const;
     int32_t UndoCount() const { return undo_.Count(); }
     int32_t UndoPosition() const { return undoPosition_; }

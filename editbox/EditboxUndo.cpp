@@ -52,6 +52,13 @@ void Editbox::PushUndo() {
     undoPosition_ = undo_.Count() - 1;
 }
 
+void Editbox::ClearUndo() {
+    while (undo_.Count() > 0) DropUndo(undo_.Count() - 1);
+    String released;
+    undoSpare_.Swap(released);
+    undoPosition_ = 0;
+}
+
 bool Editbox::CanUndo() const {
     return undoPosition_ >= 0 && undoPosition_ < undo_.Count();
 }

@@ -60,6 +60,9 @@ struct FileDialogRequest {
     String filter;  // "Text files|*.txt|All files|*.*"
     String folder;  // initial folder
     String fileName;  // in: proposed name; out: the chosen full path
+    // Added by the dialog itself to a name typed without one ("TXT", no dot), so
+    // that the overwrite question and the open check see the name that is used.
+    String defaultExtension;
 };
 
 class Ask {

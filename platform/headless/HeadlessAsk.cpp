@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/FileSystem.h"
+
 namespace {
 
 AskButton FirstOffered(uint32_t buttons) {
@@ -56,14 +58,36 @@ bool HeadlessAsk::AskString(const String& caption, const String& prompt, String&
     return TakeText(value);
 }
 
+namespace {
+
+bool HasExtension(const String& name) {
+    return name.Find('.', name.FindLastOf("\\/") + 1) >= 0;
+}
+
+}  // namespace
+
+// As the platform's dialogs do with a default extension: Save adds it to a name typed
+// without one; Open adds it when the name as typed does not exist but the longer one does.
+bool HeadlessAsk::AskFileName(AskKind kind, FileDialogRequest& request) {
+    AskedQuestion question{kind, request.caption, request.filter};
+    question.defaultExtension = request.defaultExtension;
+    asked_.push_back(question);
+    if (!TakeText(request.fileName)) return false;
+    if (request.defaultExtension.IsEmpty() || HasExtension(request.fileName)) return true;
+    String longer = request.fileName + "." + request.defaultExtension;
+    if (kind == AskKind::SaveFile ||
+        (TheFileSystem().Attributes(request.fileName) < 0 && TheFileSystem().Attributes(longer) >= 0)) {
+        request.fileName = longer;
+    }
+    return true;
+}
+
 bool HeadlessAsk::AskOpenFileName(FileDialogRequest& request) {
-    asked_.push_back({AskKind::OpenFile, request.caption, request.filter});
-    return TakeText(request.fileName);
+    return AskFileName(AskKind::OpenFile, request);
 }
 
 bool HeadlessAsk::AskSaveFileName(FileDialogRequest& request) {
-    asked_.push_back({AskKind::SaveFile, request.caption, request.filter});
-    return TakeText(request.fileName);
+    return AskFileName(AskKind::SaveFile, request);
 }
 
 void HeadlessAsk::QueueButton(AskButton button) {

@@ -20,6 +20,7 @@ struct AskedQuestion {
     Array<AskChoice> choices{};  // labelled buttons, with their tips
     bool taskModal = false;
     bool topmost = false;
+    String defaultExtension{};  // of a file dialog
 };
 
 class HeadlessAsk : public Ask {
@@ -46,6 +47,7 @@ private:
         bool cancel = false;
     };
     bool TakeText(String& text);
+    bool AskFileName(AskKind kind, FileDialogRequest& request);
 
     std::deque<Answer> answers_;
     std::vector<AskedQuestion> asked_;

@@ -307,6 +307,7 @@ bool RunFileDialog(FileDialogRequest& request, bool save) {
     ofn.nMaxFile = sizeof path;
     ofn.lpstrInitialDir = request.folder.IsEmpty() ? nullptr : request.folder.c_str();
     ofn.lpstrTitle = request.caption.IsEmpty() ? nullptr : request.caption.c_str();
+    ofn.lpstrDefExt = request.defaultExtension.IsEmpty() ? nullptr : request.defaultExtension.c_str();
     ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                 (save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
     BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);

@@ -37,6 +37,74 @@ TEST_F(DocumentCommands, OpenRefusesTheDocumentThatIsAlreadyOpenAndAsksAgain) {
     EXPECT_EQ(Text(), "b");
 }
 
+// Every way a document begins leaves nothing to undo that belonged to another one:
+// an undo there would bring back the old text under the new name.
+TEST_F(DocumentCommands, EveryDocumentStartsWithoutAnUndoHistory) {
+    String a = folder.Make("a.txt", "a");
+    String b = folder.Make("b.txt", "b");
+    auto editThenCheck = [&](const char* how, auto begin) {
+        Edit("edited");
+        ASSERT_TRUE(host.editbox.CanUndo()) << how;
+        begin();
+        EXPECT_FALSE(host.editbox.CanUndo()) << how;
+        EXPECT_FALSE(host.editbox.Undo()) << how;
+        TheHeadlessAsk().Reset();
+    };
+    ASSERT_TRUE(document.OpenByName(a));
+    editThenCheck("New", [&] {
+        Answer(kAskNo);
+        EXPECT_TRUE(document.New());
+    });
+    editThenCheck("load by name", [&] {
+        Answer(kAskNo);
+        EXPECT_TRUE(document.OpenByName(b));
+    });
+    editThenCheck("Open", [&] {
+        AnswerText(a);
+        Answer(kAskNo);
+        EXPECT_TRUE(document.Open());
+    });
+    editThenCheck("reload", [&] {
+        ASSERT_TRUE(document.Save());
+        EXPECT_TRUE(document.Reload());
+    });
+    editThenCheck("Close", [&] {
+        Answer(kAskNo);
+        EXPECT_TRUE(document.Close());
+    });
+    EXPECT_EQ(ReadBack(a), "edited");
+}
+
+// The dialogs are told the default extension, so that what the Save dialog confirms
+// overwriting is the name then written, and Open finds "b" as b.TXT.
+TEST_F(DocumentCommands, TheFileDialogsAddTheDefaultExtensionThemselves) {
+    String b = folder.Make("b.TXT", "b");
+    AnswerText(b.Left(b.Length() - 4));
+    ASSERT_TRUE(document.Open());
+    EXPECT_EQ(Asked()[0].defaultExtension, "TXT");
+    EXPECT_EQ(document.FileName(), Full(b));
+
+    AnswerText(folder.Name("c.notes"));
+    ASSERT_TRUE(document.SaveAs());
+    EXPECT_EQ(Asked()[1].defaultExtension, "TXT");
+    EXPECT_EQ(document.FileName(), Full(folder.Name("c.notes")));
+    EXPECT_EQ(ReadBack(folder.Name("c.notes")), "b");
+}
+
+// Open reads the chosen file before it lets go of the current document.
+TEST_F(DocumentCommands, OpenKeepsTheDocumentWhenTheChosenFileCannotBeRead) {
+    String a = folder.Make("a.txt", "a");
+    ASSERT_TRUE(document.OpenByName(a));
+    Edit("unsaved");
+    AnswerText(folder.Name("gone.txt"));
+    EXPECT_FALSE(document.Open());
+    ASSERT_EQ(Asked().size(), 2u);  // the dialog and the failure, no save question
+    EXPECT_EQ(Asked()[1].text.Left(20), "Unable to open file ");
+    EXPECT_EQ(Text(), "unsaved");
+    EXPECT_EQ(document.FileName(), Full(a));
+    EXPECT_TRUE(document.IsModified());
+}
+
 TEST_F(DocumentCommands, NewAndCloseAskOnlyAboutRealChanges) {
     String a = folder.Make("a.txt", "a");
     ASSERT_TRUE(document.OpenByName(a));
