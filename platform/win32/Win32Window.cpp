@@ -233,12 +233,10 @@ void Win32Frame::BuildToolbar() {
     SendMessageA(toolbarWindow_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     // The framework's toolbar height decides how large the pictures are drawn.
     int32_t size = ToolbarImageSize(int32_t(FrameworkSetting(kSetToolbarHeight).value.ToWhole()));
-    if (size != toolbarImageSize_) {
-        DestroyToolbarImages();
-        toolbarImages_ = MakeToolbarImageList(size, false);
-        disabledToolbarImages_ = MakeToolbarImageList(size, true);
-        toolbarImageSize_ = size;
-    }
+    // Drawn afresh each time (a few milliseconds), so they follow the current button face.
+    DestroyToolbarImages();
+    toolbarImages_ = MakeToolbarImageList(size, false);
+    disabledToolbarImages_ = MakeToolbarImageList(size, true);
     SendMessageA(toolbarWindow_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolbarImages_));
     SendMessageA(toolbarWindow_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledToolbarImages_));
     std::vector<TBBUTTON> buttons;
@@ -263,7 +261,6 @@ void Win32Frame::DestroyToolbarImages() {
     if (toolbarImages_) ImageList_Destroy(toolbarImages_);
     if (disabledToolbarImages_) ImageList_Destroy(disabledToolbarImages_);
     toolbarImages_ = disabledToolbarImages_ = nullptr;
-    toolbarImageSize_ = 0;
 }
 
 void Win32Frame::RefreshToolbar() {

@@ -70,7 +70,6 @@ private:
     HWND toolbarWindow_ = nullptr;
     HIMAGELIST toolbarImages_ = nullptr;  // kept by the frame: the toolbar does not own them
     HIMAGELIST disabledToolbarImages_ = nullptr;
-    int32_t toolbarImageSize_ = 0;
     HWND statusWindow_ = nullptr;
     HWND editboxWindow_ = nullptr;
     HMENU menuHandle_ = nullptr;
