@@ -208,33 +208,41 @@ struct ToolbarEntry {
     const char* name;
     const char* help;
     bool needsText;  // enabled only while the document holds a character
+    ToolbarImage image;
 };
 
 const ToolbarEntry kToolbarEntries[] = {
-    {kCmdNewDocument, "New", "Create a new document.", true},
-    {kCmdOpenDocument, "Open", "Open a document (Ctrl+O).", false},
-    {kCmdSaveDocument, "Save", "Save the document back to its file (Ctrl+S).", false},
-    {kCmdSaveDocumentAs, "Save As", "Save the document to a different file.", false},
-    {kCmdCloseDocument, "Close", "Close the document.", true},
-    {0, nullptr, nullptr, false},
-    {kCmdEditCut, "Cut", "Cut the currently selected text to the clipboard (Ctrl+X).", true},
-    {kCmdEditCopy, "Copy", "Copy the currently selected text to the clipboard (Ctrl+C).", true},
-    {kCmdEditPaste, "Paste", "Paste the text in the clipboard (Ctrl+V).", false},
-    {0, nullptr, nullptr, false},
-    {kCmdEditUndo, "Undo", "Undo the last change (Ctrl+Z).", false},
-    {kCmdEditAlphabetize, "Alphabetize Paragraphs", "Alphabetize the document's paragraphs.", true},
+    {kCmdNewDocument, "New", "Create a new document.", true, ToolbarImage::kNew},
+    {kCmdOpenDocument, "Open", "Open a document (Ctrl+O).", false, ToolbarImage::kOpen},
+    {kCmdSaveDocument, "Save", "Save the document back to its file (Ctrl+S).", false, ToolbarImage::kSave},
+    {kCmdSaveDocumentAs, "Save As", "Save the document to a different file.", false, ToolbarImage::kSaveAs},
+    {kCmdCloseDocument, "Close", "Close the document.", true, ToolbarImage::kClose},
+    {0, nullptr, nullptr, false, ToolbarImage::kNone},
+    {kCmdEditCut, "Cut", "Cut the currently selected text to the clipboard (Ctrl+X).", true, ToolbarImage::kCut},
+    {kCmdEditCopy, "Copy", "Copy the currently selected text to the clipboard (Ctrl+C).",
+     true, ToolbarImage::kCopy},
+    {kCmdEditPaste, "Paste", "Paste the text in the clipboard (Ctrl+V).", false, ToolbarImage::kPaste},
+    {0, nullptr, nullptr, false, ToolbarImage::kNone},
+    {kCmdEditUndo, "Undo", "Undo the last change (Ctrl+Z).", false, ToolbarImage::kUndo},
+    {kCmdEditAlphabetize, "Alphabetize Paragraphs", "Alphabetize the document's paragraphs.",
+     true, ToolbarImage::kAlphabetize},
     {kCmdEditDiscardDuplicates, "Discard Duplicate Paragraphs",
-     "Discard duplicate paragraphs, so that every paragraph is unique.", true},
-    {kCmdEditIndentWithSpace, "Indent/Space", "Indent the selection with a space.", true},
-    {kCmdEditIndentWithTab, "Indent/Tab", "Indent the selection with a tab.", true},
+     "Discard duplicate paragraphs, so that every paragraph is unique.", true, ToolbarImage::kDiscardDuplicates},
+    {kCmdEditIndentWithSpace, "Indent/Space", "Indent the selection with a space.",
+     true, ToolbarImage::kIndentSpace},
+    {kCmdEditIndentWithTab, "Indent/Tab", "Indent the selection with a tab.", true, ToolbarImage::kIndentTab},
     {kCmdEditNormalizeSpaces, "Normalize Spaces",
-     "Reduce multiple spaces into a single space.  Two spaces will follow a period.", true},
-    {kCmdEditRandomize, "Randomize Paragraphs", "Randomize the order of the document's paragraphs.", true},
-    {kCmdEditReverseParagraphs, "Reverse Paragraphs", "Reverse the order of the document's paragraphs.", true},
-    {kCmdEditReverseCharacters, "Reverse Characters", "Reverse the order of the document's characters.", true},
+     "Reduce multiple spaces into a single space.  Two spaces will follow a period.",
+     true, ToolbarImage::kNormalizeSpaces},
+    {kCmdEditRandomize, "Randomize Paragraphs", "Randomize the order of the document's paragraphs.",
+     true, ToolbarImage::kRandomize},
+    {kCmdEditReverseParagraphs, "Reverse Paragraphs", "Reverse the order of the document's paragraphs.",
+     true, ToolbarImage::kReverseParagraphs},
+    {kCmdEditReverseCharacters, "Reverse Characters", "Reverse the order of the document's characters.",
+     true, ToolbarImage::kReverseCharacters},
     {kCmdEditTrimTrailingSpaces, "Trim Trailing Spaces", "Discard all spaces and tabs from the end of each line.",
-     true},
-    {kCmdEditUnindent, "Unindent", "Unindent the current selection.", true},
+     true, ToolbarImage::kTrimTrailingSpaces},
+    {kCmdEditUnindent, "Unindent", "Unindent the current selection.", true, ToolbarImage::kUnindent},
 };
 
 }  // namespace
@@ -245,7 +253,7 @@ void MainWindow::BuildToolbar() {
         if (entry.command == 0) {
             toolbar_.AddSeparator();
         } else {
-            toolbar_.AddButton(entry.command, entry.name, entry.help);
+            toolbar_.AddButton(entry.command, entry.name, entry.help, entry.image);
         }
     }
     toolbar_ = options_.ArrangeToolbar(toolbar_);

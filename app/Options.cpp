@@ -146,7 +146,7 @@ Toolbar Options::ArrangeToolbar(const Toolbar& full) const {
         if (command == 0) {
             arranged.AddSeparator();
         } else if (const ToolbarButton* button = full.Find(command)) {
-            arranged.AddButton(button->command, button->name, button->help);
+            arranged.AddButton(button->command, button->name, button->help, button->image);
         }
     }
     return arranged;

@@ -1,10 +1,11 @@
 #include "ui/Toolbar.h"
 
-void Toolbar::AddButton(int32_t command, const String& name, const String& help) {
+void Toolbar::AddButton(int32_t command, const String& name, const String& help, ToolbarImage image) {
     ToolbarButton& button = buttons_.emplace_back();
     button.command = command;
     button.name = name;
     button.help = help;
+    button.image = image;
 }
 
 void Toolbar::AddSeparator() {

@@ -8,16 +8,29 @@
 
 #include "core/String.h"
 
+// The pictures drawn for toolbar buttons (ui/ToolbarArt.h), one per button.
+enum class ToolbarImage : int32_t {
+    kNone = -1,
+    kNew, kOpen, kSave, kSaveAs, kClose, kCut, kCopy, kPaste, kSearch, kSearchAndReplace,
+    kSearchContinue, kUndo, kAlphabetize, kBookmarkRetrieve, kBookmarkSet, kCalculator,
+    kCalendar, kCharacterMap, kDiscardDuplicates, kIndentSpace, kIndentTab, kJumpToLine,
+    kJumpToOffset, kMacroManager, kMacroRecord, kMacroPlay, kNormalizeSpaces, kPrint,
+    kRandomize, kReverseParagraphs, kReverseCharacters, kSpellCheck, kStatistics,
+    kTrimTrailingSpaces, kUnindent,
+    kCount
+};
+
 struct ToolbarButton {
     int32_t command = 0;  // 0 = separator
     String name;          // short label, also the tooltip title
     String help;
+    ToolbarImage image = ToolbarImage::kNone;
     bool enabled = true;
 };
 
 class Toolbar {
 public:
-    void AddButton(int32_t command, const String& name, const String& help);
+    void AddButton(int32_t command, const String& name, const String& help, ToolbarImage image);
     void AddSeparator();
     int32_t Count() const { return int32_t(buttons_.size()); }
     const ToolbarButton& Button(int32_t index) const { return buttons_[size_t(index)]; }

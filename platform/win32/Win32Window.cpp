@@ -6,31 +6,66 @@
 #include <algorithm>
 
 #include "core/Fatal.h"
+#include "core/Settings.h"
 #include "platform/win32/Win32EditboxWindow.h"
 #include "platform/win32/Win32Keys.h"
 #include "ui/Menu.h"
 #include "ui/Toolbar.h"
+#include "ui/ToolbarArt.h"
 
 namespace {
 
 constexpr int kToolbarId = 1;
 constexpr int kStatusId = 2;
 
-int ToolbarImage(int32_t command) {
-    switch (command) {
-        case 11373: return STD_FILENEW;
-        case 11374: return STD_FILEOPEN;
-        case 11375: case 11158: return STD_FILESAVE;
-        case 11376: return STD_DELETE;
-        case 11221: return STD_CUT;
-        case 11219: return STD_COPY;
-        case 11196: return STD_PASTE;
-        case 11182: case 11173: return STD_FIND;
-        case 11224: return STD_REPLACE;
-        case 11222: return STD_UNDO;
-        case 11012: return STD_PRINT;
-        default: return STD_PROPERTIES;
+// Each picture is laid over the button face so that its anti-aliased rim blends into
+// the toolbar, and the mask keeps the rest transparent. The disabled pictures are the
+// same in faded grey: comctl32's own embossing would flatten them to silhouettes.
+HIMAGELIST MakeToolbarImageList(int32_t size, bool disabled) {
+    int32_t count = int32_t(ToolbarImage::kCount);
+    int32_t width = size * count;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -size;  // top-down, as the pictures are
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP colours = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!colours) return nullptr;
+    size_t maskStride = size_t((width + 15) / 16) * 2;  // monochrome rows are word-aligned
+    std::vector<uint8_t> mask(maskStride * size_t(size), 0);
+    auto* out = static_cast<uint32_t*>(bits);
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const float faceRgb[3] = {float(GetRValue(face)), float(GetGValue(face)), float(GetBValue(face))};
+    for (int32_t image = 0; image < count; ++image) {
+        ToolbarPicture picture = DrawToolbarImage(ToolbarImage(image), size);
+        for (int32_t y = 0; y < size; ++y) {
+            for (int32_t x = 0; x < size; ++x) {
+                uint32_t pixel = picture.pixels[size_t(y * size + x)];
+                float alpha = float(pixel >> 24) / 255.0f;
+                float rgb[3] = {float((pixel >> 16) & 0xFF), float((pixel >> 8) & 0xFF), float(pixel & 0xFF)};
+                if (disabled) {
+                    float grey = 255.0f - (255.0f - (rgb[0] * 0.3f + rgb[1] * 0.59f + rgb[2] * 0.11f)) * 0.45f;
+                    rgb[0] = rgb[1] = rgb[2] = grey;
+                }
+                uint32_t blended = 0;
+                for (int i = 0; i < 3; ++i) {
+                    blended = blended << 8 | uint32_t(rgb[i] * alpha + faceRgb[i] * (1.0f - alpha) + 0.5f);
+                }
+                int32_t column = image * size + x;
+                out[size_t(y) * size_t(width) + size_t(column)] = blended;
+                if (alpha <= 0) mask[size_t(y) * maskStride + size_t(column / 8)] |= uint8_t(0x80 >> (column % 8));
+            }
+        }
     }
+    HBITMAP maskBitmap = CreateBitmap(width, size, 1, 1, mask.data());
+    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0);
+    if (list) ImageList_Add(list, colours, maskBitmap);
+    DeleteObject(maskBitmap);
+    DeleteObject(colours);
+    return list;
 }
 
 }  // namespace
@@ -85,6 +120,7 @@ void Win32Frame::RefillPopup(HMENU popup) {
 
 Win32Frame::~Win32Frame() {
     Destroy();
+    DestroyToolbarImages();
     auto& frames = TheWin32WindowSystem().frames_;
     frames.erase(std::remove(frames.begin(), frames.end(), this), frames.end());
 }
@@ -195,8 +231,14 @@ void Win32Frame::BuildToolbar() {
                                      0, 0, 0, 0, window_, HMENU(INT_PTR(kToolbarId)),
                                      TheWin32Framework().instance, nullptr);
     SendMessageA(toolbarWindow_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    TBADDBITMAP bitmap = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
-    SendMessageA(toolbarWindow_, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&bitmap));
+    // The framework's toolbar height decides how large the pictures are drawn.
+    int32_t size = ToolbarImageSize(int32_t(FrameworkSetting(kSetToolbarHeight).value.ToWhole()));
+    // Drawn afresh each time (a few milliseconds), so they follow the current button face.
+    DestroyToolbarImages();
+    toolbarImages_ = MakeToolbarImageList(size, false);
+    disabledToolbarImages_ = MakeToolbarImageList(size, true);
+    SendMessageA(toolbarWindow_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolbarImages_));
+    SendMessageA(toolbarWindow_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledToolbarImages_));
     std::vector<TBBUTTON> buttons;
     for (int32_t i = 0; i < toolbar_->Count(); ++i) {
         const ToolbarButton& model = toolbar_->Button(i);
@@ -204,7 +246,7 @@ void Win32Frame::BuildToolbar() {
         if (model.command == 0) {
             button.fsStyle = BTNS_SEP;
         } else {
-            button.iBitmap = ToolbarImage(model.command);
+            button.iBitmap = model.image == ToolbarImage::kNone ? I_IMAGENONE : int(model.image);
             button.idCommand = model.command;
             button.fsState = model.enabled ? TBSTATE_ENABLED : 0;
             button.fsStyle = BTNS_BUTTON;
@@ -213,6 +255,12 @@ void Win32Frame::BuildToolbar() {
     }
     SendMessageA(toolbarWindow_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
     SendMessageA(toolbarWindow_, TB_AUTOSIZE, 0, 0);
+}
+
+void Win32Frame::DestroyToolbarImages() {
+    if (toolbarImages_) ImageList_Destroy(toolbarImages_);
+    if (disabledToolbarImages_) ImageList_Destroy(disabledToolbarImages_);
+    toolbarImages_ = disabledToolbarImages_ = nullptr;
 }
 
 void Win32Frame::RefreshToolbar() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <vector>
@@ -57,6 +58,7 @@ private:
     void FillNativeMenu(HMENU handle, const Menu& menu, const std::vector<int32_t>& path);
     void RefillPopup(HMENU popup);
     void BuildToolbar();
+    void DestroyToolbarImages();
     void BuildStatusBar();
     void SetStatusParts();
     void LayOut();
@@ -66,6 +68,8 @@ private:
     FrameClient& client_;
     HWND window_ = nullptr;
     HWND toolbarWindow_ = nullptr;
+    HIMAGELIST toolbarImages_ = nullptr;  // kept by the frame: the toolbar does not own them
+    HIMAGELIST disabledToolbarImages_ = nullptr;
     HWND statusWindow_ = nullptr;
     HWND editboxWindow_ = nullptr;
     HMENU menuHandle_ = nullptr;

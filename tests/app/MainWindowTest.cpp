@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/AppIdentity.h"
 #include "app/AppMain.h"
 #include "app/MainWindow.h"
@@ -82,6 +84,17 @@ TEST_F(MainWindowTest, ToolbarKeepsItsOrderWithSeparators) {
                                 kCmdCloseDocument, 0, kCmdEditCut, kCmdEditCopy, kCmdEditPaste, 0,
                                 kCmdEditUndo};
     for (int32_t i = 0; i < 11; ++i) EXPECT_EQ(toolbar.Button(i).command, expected[i]) << i;
+}
+
+TEST_F(MainWindowTest, EveryToolbarButtonHasAPictureOfItsOwn) {
+    const Toolbar& toolbar = window->GetToolbar();
+    std::set<ToolbarImage> seen;
+    for (int32_t i = 0; i < toolbar.Count(); ++i) {
+        const ToolbarButton& button = toolbar.Button(i);
+        if (button.command == 0) continue;
+        EXPECT_NE(button.image, ToolbarImage::kNone) << button.name.c_str();
+        EXPECT_TRUE(seen.insert(button.image).second) << button.name.c_str();
+    }
 }
 
 TEST_F(MainWindowTest, MenuHighlightShowsItsHelpInTheStatusBar) {

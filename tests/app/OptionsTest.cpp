@@ -232,10 +232,10 @@ TEST_F(OptionsTest, AChosenCharacterSetReachesTheFontsAndSurvivesARestart) {
 
 TEST(ToolbarArrangement, FollowsTheStoredOrderAndSkipsUnknownButtons) {
     Toolbar full;
-    full.AddButton(11373, "New", "Create a new document.");
-    full.AddButton(11374, "Open", "Open a document (Ctrl+O).");
+    full.AddButton(11373, "New", "Create a new document.", ToolbarImage::kNew);
+    full.AddButton(11374, "Open", "Open a document (Ctrl+O).", ToolbarImage::kOpen);
     full.AddSeparator();
-    full.AddButton(11375, "Save", "Save the document back to its file (Ctrl+S).");
+    full.AddButton(11375, "Save", "Save the document back to its file (Ctrl+S).", ToolbarImage::kSave);
     Options options;
     EXPECT_EQ(options.ArrangeToolbar(full).Count(), 4);
 
@@ -246,6 +246,7 @@ TEST(ToolbarArrangement, FollowsTheStoredOrderAndSkipsUnknownButtons) {
     EXPECT_EQ(arranged.Button(0).name, "Save");
     EXPECT_EQ(arranged.Button(1).command, 0);
     EXPECT_EQ(arranged.Button(2).help, "Create a new document.");
+    EXPECT_EQ(arranged.Button(2).image, ToolbarImage::kNew);
 
     options.RecordToolbar(full);
     EXPECT_EQ(ToolbarButtonsToText(options.toolbarButtons), "11373,11374,0,11375");
