@@ -156,10 +156,24 @@ String Label(const MenuRow& row, bool selection) {
     return label;
 }
 
+bool Shown(const Editbox& editbox, const MenuRow& row);
+
+// A sub-menu none of whose entries apply would open as an empty box.
+bool AnyShown(const Editbox& editbox, std::span<const MenuRow> rows) {
+    for (const MenuRow& row : rows)
+        if (Shown(editbox, row)) return true;
+    return false;
+}
+
+bool Shown(const Editbox& editbox, const MenuRow& row) {
+    if (row.shown && !row.shown(editbox)) return false;
+    return row.command != 0 || AnyShown(editbox, row.submenu);
+}
+
 void AddRows(const Editbox& editbox, std::span<const MenuRow> rows, EditboxMenuSink& menu) {
     bool selection = editbox.HasSelection();
     for (const MenuRow& row : rows) {
-        if (row.shown && !row.shown(editbox)) continue;
+        if (!Shown(editbox, row)) continue;
         if (row.command == 0) {
             menu.BeginSubmenu(row.label);
             AddRows(editbox, row.submenu, menu);

@@ -63,7 +63,7 @@ TEST_F(FrameworkSettingsTest, CorvaneIniInTheCommonFilesFolderShapesNewEditboxes
     EXPECT_TRUE(settings.selectOnPaste);
     EXPECT_FALSE(settings.textDragable);
     EXPECT_EQ(settings.tabDistanceFixed, 4);
-    EXPECT_EQ(Str(settings.fontFace), "Verdana");
+    EXPECT_EQ(Std(settings.fontFace), "Verdana");
     EXPECT_FALSE(IsSoundEnabled());
 
     // Edited and applied again, the copies follow the file.

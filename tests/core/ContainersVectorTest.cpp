@@ -30,95 +30,33 @@ void ReportIfExpected(const char* message) {
 
 }  // namespace
 
-TEST(VectorTest, CapacityFigures) {
-    struct Case { int32_t count, capacity; };
-    for (Case c : {Case{1, 6}, Case{4, 6}, Case{5, 7}, Case{1365, 2047}, Case{1366, 3414}}) {
+// Growth is geometric and front insertions find room kept in front, so that neither
+// appending nor inserting at the front copies the whole vector each time; a large
+// shrink gives the memory back and new elements are zero.
+TEST(VectorTest, BothEndsGrowWithoutCopyingEachTime) {
+    for (bool front : {false, true}) {
         Vector<int> v;
-        ASSERT_TRUE(v.SetCount(c.count));
-        EXPECT_EQ(v.Capacity(), c.capacity) << c.count << " ints";
+        int copies = 0;
+        for (int i = 0; i < 10000; ++i) {
+            int32_t capacity = v.Capacity();
+            bool room = front ? v.FrontRoom() > 0 : v.FrontRoom() + v.Count() < capacity;
+            ASSERT_TRUE(front ? v.Insert(0, i) : v.Append(i));
+            if (!room || v.Capacity() != capacity) ++copies;
+        }
+        // Each copy moves everything: a few hundred of them, never one per insertion.
+        EXPECT_LE(copies, front ? 400 : 40) << (front ? "front" : "back");
+        EXPECT_EQ(v[0], front ? 9999 : 0);
+        EXPECT_EQ(v[9999], front ? 0 : 9999);
     }
-    // The 8 KB threshold counts bytes, not slots.
-    Vector<int64_t> wide;
-    wide.SetCount(683);
-    EXPECT_EQ(wide.Capacity(), 1024);
-    wide.Clear();
-    wide.SetCount(684);
-    EXPECT_EQ(wide.Capacity(), 684 + 2048);
-
-    Vector<int> grown;
-    std::vector<int32_t> capacities;
-    for (int i = 0; i < 12; ++i) {
-        grown.Append(i);
-        if (capacities.empty() || capacities.back() != grown.Capacity())
-            capacities.push_back(grown.Capacity());
-    }
-    EXPECT_EQ(capacities, (std::vector<int32_t>{6, 10, 16}));
-}
-
-TEST(VectorTest, FrontInsertionsUseAQuarterOfTheSpareSlots) {
-    Vector<int> v = Iota(20);
-    ASSERT_EQ(v.Capacity(), 30);
-    ASSERT_EQ(v.FrontRoom(), 0);
-    v.Insert(0, -1);
-    EXPECT_EQ(v.FrontRoom(), 2);  // (30 - 20 - 1) / 4
-    v.Insert(0, -2);
-    v.Insert(0, -3);
-    EXPECT_EQ(v.FrontRoom(), 0);
-    v.Insert(0, -4);  // (30 - 23 - 1) / 4
-    EXPECT_EQ(v.FrontRoom(), 1);
-    EXPECT_EQ(v.Count(), 24);
-    EXPECT_EQ(v[0], -4);
-    EXPECT_EQ(v[3], -1);
-    EXPECT_EQ(v[23], 19);
-
-    Vector<int> full;
-    for (int i = 0; i < 10; ++i) full.Append(i);
-    ASSERT_EQ(full.Capacity(), 10);
-    full.Insert(0, -1);  // grows to 16 and keeps (16 - 10 - 1) / 4 slots in front
-    EXPECT_EQ(full.Capacity(), 16);
-    EXPECT_EQ(full.FrontRoom(), 1);
-    EXPECT_EQ(Items(full), (std::vector<int>{-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-}
-
-TEST(VectorTest, AppendingAfterFrontRemovalsRecentres) {
-    Vector<int> v = Iota(20);
-    for (int i = 0; i < 10; ++i) v.Remove(0);
-    EXPECT_EQ(v.FrontRoom(), 10);
-    for (int i = 20; i < 30; ++i) v.Append(i);
-    EXPECT_EQ(v.FrontRoom(), 10);
-    v.Append(30);  // past the last slot: (30 - 20) / 8 slots stay in front
-    EXPECT_EQ(v.FrontRoom(), 1);
-    EXPECT_EQ(v.Capacity(), 30);
-    EXPECT_EQ(v[0], 10);
-    EXPECT_EQ(v[20], 30);
-}
-
-TEST(VectorTest, InsertionInsideMovesTheCheaperSide) {
-    Vector<int> v = Iota(20);
-    v.Insert(0, -1);  // front room 2
-    ASSERT_EQ(v.FrontRoom(), 2);
-    v.Insert(5, 100);  // front half: the front part moves
-    EXPECT_EQ(v.FrontRoom(), 1);
-    v.Insert(15, 200);  // back half: the tail moves
-    EXPECT_EQ(v.FrontRoom(), 1);
-    EXPECT_EQ(v[5], 100);
-    EXPECT_EQ(v[15], 200);
-    EXPECT_EQ(v[4], 3);
-    EXPECT_EQ(v[6], 4);
-    EXPECT_EQ(v[22], 19);
-}
-
-TEST(VectorTest, ShrinkingReallocatesPast8KBOfSlack) {
     Vector<int> v = Iota(10000);
-    ASSERT_EQ(v.Capacity(), 12048);
-    v.SetCount(9000);  // needs 11048: 4000 bytes of slack are kept
-    EXPECT_EQ(v.Capacity(), 12048);
+    int32_t capacity = v.Capacity();
+    v.SetCount(9000);  // a few removals keep the block
+    EXPECT_EQ(v.Capacity(), capacity);
     v.SetCount(100);
-    EXPECT_EQ(v.Capacity(), 150);
-    EXPECT_EQ(v.FrontRoom(), 12);
+    EXPECT_LT(v.Capacity(), 1000);
     EXPECT_EQ(v[99], 99);
     v.SetCount(103);
-    EXPECT_EQ(v[100], 0);  // new elements are zero
+    EXPECT_EQ(v[100], 0);
     EXPECT_EQ(v[102], 0);
     EXPECT_FALSE(v.SetCount(-1));
     EXPECT_EQ(v.Count(), 103);
@@ -195,11 +133,11 @@ TEST(ArrayTest, HoldsStringsByValue) {
 }
 
 TEST(ArrayTest, ShrinkReleasesSlack) {
-    Array<int64_t> a;
+    Array<String> a;
     a.SetCount(5000);
-    ASSERT_EQ(a.Capacity(), 5000 + 2048);
+    ASSERT_GE(a.Capacity(), 5000);
     a.SetCount(10);
-    EXPECT_EQ(a.Capacity(), 15);
+    EXPECT_LT(a.Capacity(), 100);
 }
 
 class VectorDeathTest : public testing::Test {

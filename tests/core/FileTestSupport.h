@@ -11,22 +11,7 @@
 #include "core/String.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
-
-// Failure messages show the text rather than the object's bytes; control bytes are
-// shown escaped so that line breaks stay visible.
-static inline void PrintTo(const String& text, std::ostream* out) {
-    *out << '"';
-    for (int32_t i = 0; i < text.Length(); i++) {
-        unsigned char c = uint8_t(text[i]);
-        static const char kHex[] = "0123456789ABCDEF";
-        if (c < 32 || c == '\\') {
-            *out << '\\' << kHex[c >> 4] << kHex[c & 15];
-        } else {
-            *out << char(c);
-        }
-    }
-    *out << '"';
-}
+#include "TestStrings.h"
 
 class TestFolder {
 public:

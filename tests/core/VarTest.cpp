@@ -28,31 +28,6 @@ Var FromText(int32_t type, const char* text) {
     return v;
 }
 
-TEST(Var, TypeNames) {
-    const char* const names[] = {"null",
-                                 "Boolean",
-                                 "character",
-                                 "byte",
-                                 "small integer",
-                                 "unsigned small integer",
-                                 "integer",
-                                 "unsigned integer",
-                                 "large integer",
-                                 "unsigned large integer",
-                                 "small rational",
-                                 "rational",
-                                 "string",
-                                 "date",
-                                 "date/time",
-                                 "time",
-                                 "IP address"};
-    for (int32_t type = 0; type < kVarTypeCount; type++)
-        EXPECT_STREQ(VarTypeName(type), names[type]);
-    EXPECT_STREQ(VarTypeName(17), "!ERROR!");
-    EXPECT_STREQ(VarTypeName(-1), "!ERROR!");
-    EXPECT_STREQ(Var::Time(DateTime::Time(1, 2, 3)).TypeName(), "time");
-}
-
 TEST(Var, WholeNumbersAreExtendedByTheirSignedness) {
     EXPECT_EQ(Var::Character(char(0xE9)).ToWhole(), -23);
     EXPECT_EQ(Var::Byte(0xE9).ToWhole(), 233);
@@ -65,9 +40,6 @@ TEST(Var, WholeNumbersAreExtendedByTheirSignedness) {
     EXPECT_EQ(Var::Whole(kVarSmallInteger, 0x18000).ToWhole(), -32768);
     EXPECT_EQ(Var::UnsignedLargeInteger(UINT64_MAX).ToReal(), 18446744073709551615.0);
     EXPECT_EQ(Var::SmallRational(0.1f).ToReal(), double(0.1f));
-    EXPECT_EQ(Var::Integer(7).Storage(), kVarStoreWhole);
-    EXPECT_EQ(Var::Rational(7).Storage(), kVarStoreReal);
-    EXPECT_EQ(Var::Date(DateTime::Date(2026, 1, 1)).Storage(), kVarStoreCalendar);
 }
 
 TEST(VarCompare, WholeNumbersCompareBySignedHighAndUnsignedLowHalves) {
@@ -131,37 +103,13 @@ TEST(VarCompare, MixedKinds) {
     EXPECT_EQ(Operators(Var(), Var()), kEqual);
 }
 
-TEST(Var, TextForms) {
-    EXPECT_STREQ(Var().ToText().c_str(), "");
-    EXPECT_STREQ(Var::Boolean(true).ToText().c_str(), "true");
-    EXPECT_STREQ(Var::Boolean(false).ToText().c_str(), "false");
-    EXPECT_STREQ(Var::Character('x').ToText().c_str(), "x");
-    EXPECT_STREQ(Var::Integer(-5).ToText().c_str(), "-5");
-    EXPECT_STREQ(Var::UnsignedLargeInteger(UINT64_MAX).ToText().c_str(), "18446744073709551615");
-    EXPECT_STREQ(Var::LargeInteger(INT64_MIN).ToText().c_str(), "-9223372036854775808");
-    EXPECT_STREQ(Var::Rational(11.0).ToText().c_str(), "11");
-    EXPECT_STREQ(Var::Rational(2.5).ToText().c_str(), "2.5");
-    EXPECT_STREQ(Var::SmallRational(0.1f).ToText().c_str(), "0.1");
-    EXPECT_STREQ(Var::IPAddress(0xC0A80001).ToText().c_str(), "192.168.0.1");
-    DateTime at = DateTime::At(2026, 12, 4, 13, 5, 9);
-    EXPECT_STREQ(Var::Date(at).ToText().c_str(), "12/4/2026");
-    EXPECT_STREQ(Var::DateAndTime(at).ToText().c_str(), "12/4/2026 13:05:09");
-    EXPECT_STREQ(Var::DateAndTime(DateTime::Date(2026, 12, 4)).ToText().c_str(), "12/4/2026");
-    EXPECT_STREQ(Var::Time(at).ToText().c_str(), "13:05:09");
-}
-
 TEST(Var, SetFromTextChecksFormAndRange) {
     EXPECT_EQ(FromText(kVarInteger, "  42 ").ToWhole(), 42);
     EXPECT_EQ(FromText(kVarSmallInteger, "-32768").ToWhole(), -32768);
-    EXPECT_EQ(FromText(kVarLargeInteger, "-9223372036854775808").ToWhole(), INT64_MIN);
-    EXPECT_EQ(FromText(kVarUnsignedLargeInteger, "18446744073709551615").ToText(),
-              String("18446744073709551615"));
     EXPECT_EQ(FromText(kVarRational, "1e3").ToReal(), 1000.0);
     EXPECT_EQ(FromText(kVarRational, "-.5").ToReal(), -0.5);
     EXPECT_TRUE(FromText(kVarBoolean, "Yes").ToBoolean());
     EXPECT_FALSE(FromText(kVarBoolean, "0").ToBoolean());
-    EXPECT_EQ(FromText(kVarCharacter, "7").ToWhole(), '7');
-    EXPECT_EQ(FromText(kVarIPAddress, "10.0.0.255").ToWhole(), 0x0A0000FF);
     EXPECT_STREQ(FromText(kVarString, " keeps blanks ").TextValue().c_str(), " keeps blanks ");
     DateTime date = FromText(kVarDate, "12/4/2026").ToDateTime();
     EXPECT_EQ(date.dayOfWeek, 6);
@@ -188,31 +136,45 @@ TEST(Var, SetFromTextChecksFormAndRange) {
     }
 }
 
+// Each type's text form, at the edges of its range, and that it reads back as the value.
 TEST(Var, TextFormsReadBack) {
-    const Var values[] = {
-        Var::Boolean(true),
-        Var::Character('q'),
-        Var::Byte(200),
-        Var::SmallInteger(-300),
-        Var::UnsignedSmallInteger(60000),
-        Var::Integer(INT32_MIN),
-        Var::UnsignedInteger(UINT32_MAX),
-        Var::LargeInteger(INT64_MAX),
-        Var::UnsignedLargeInteger(UINT64_MAX),
-        Var::SmallRational(1.25f),
-        Var::Rational(-1234.5),
-        Var::Text("x;y"),
-        Var::Date(DateTime::Date(1999, 12, 31)),
-        Var::DateAndTime(DateTime::At(2000, 1, 1, 0, 0, 0)),
-        Var::Time(DateTime::Time(23, 59, 59)),
-        Var::IPAddress(0x7F000001),
+    DateTime at = DateTime::At(2026, 12, 4, 13, 5, 9);
+    const struct {
+        Var value;
+        const char* text;
+    } forms[] = {
+        {Var::Boolean(true), "true"},
+        {Var::Boolean(false), "false"},
+        {Var::Character('q'), "q"},
+        {Var::Byte(200), "200"},
+        {Var::SmallInteger(-300), "-300"},
+        {Var::UnsignedSmallInteger(60000), "60000"},
+        {Var::Integer(INT32_MIN), "-2147483648"},
+        {Var::UnsignedInteger(UINT32_MAX), "4294967295"},
+        {Var::LargeInteger(INT64_MIN), "-9223372036854775808"},
+        {Var::LargeInteger(INT64_MAX), "9223372036854775807"},
+        {Var::UnsignedLargeInteger(UINT64_MAX), "18446744073709551615"},
+        {Var::SmallRational(0.1f), "0.1"},
+        {Var::Rational(11.0), "11"},
+        {Var::Rational(-1234.5), "-1234.5"},
+        {Var::Text("x;y"), "x;y"},
+        {Var::Date(DateTime::Date(2026, 12, 4)), "12/4/2026"},
+        {Var::DateAndTime(at), "12/4/2026 13:05:09"},
+        {Var::DateAndTime(DateTime::Date(2026, 12, 4)), "12/4/2026"},
+        {Var::Time(at), "13:05:09"},
+        {Var::IPAddress(0xC0A80001), "192.168.0.1"},
     };
-    for (const Var& v : values) {
+    for (const auto& form : forms) {
+        const Var& v = form.value;
+        EXPECT_STREQ(v.ToText().c_str(), form.text) << v.TypeName();
         Var back;
         ASSERT_TRUE(back.SetFromText(v.Type(), v.ToText().c_str())) << v.TypeName();
         EXPECT_EQ(back.Type(), v.Type());
-        EXPECT_TRUE(back.Compare(v, kVarEqual)) << v.TypeName() << " " << v.ToText().c_str();
+        EXPECT_TRUE(back.Compare(v, kVarEqual)) << v.TypeName() << " " << form.text;
     }
+    EXPECT_STREQ(Var().ToText().c_str(), "");
+    EXPECT_STREQ(VarTypeName(kVarTypeCount), "!ERROR!");
+    EXPECT_STREQ(VarTypeName(-1), "!ERROR!");
 }
 
 TEST(Var, Conversions) {

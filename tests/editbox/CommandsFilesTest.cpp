@@ -13,11 +13,11 @@ public:
     ~DialogAsk() override { InstallAsk(previous_); }
 
     bool AskOpenFileName(FileDialogRequest& request) override {
-        folders.push_back(Str(request.folder));
+        folders.push_back(Std(request.folder));
         return HeadlessAsk::AskOpenFileName(request);
     }
     bool AskSaveFileName(FileDialogRequest& request) override {
-        folders.push_back(Str(request.folder));
+        folders.push_back(Std(request.folder));
         return HeadlessAsk::AskSaveFileName(request);
     }
 
@@ -33,7 +33,7 @@ std::string Choices(const AskedQuestion& question) {
     std::string all;
     for (const AskChoice& choice : question.choices) {
         if (!all.empty()) all += ",";
-        all += Str(choice.label) + "|" + Str(choice.tip) + "=" + std::to_string(int(choice.result));
+        all += Std(choice.label) + "|" + Std(choice.tip) + "=" + std::to_string(int(choice.result));
     }
     return all;
 }
@@ -49,7 +49,7 @@ protected:
     }
 
     static std::string Stored(const char* key) {
-        return Str(ReadProfileText("Editbox", key, "", GlobalsIniPath()));
+        return Std(ReadProfileText("Editbox", key, "", GlobalsIniPath()));
     }
     const AskedQuestion& Question(size_t index) const { return ask.Asked().at(index); }
 
@@ -64,16 +64,16 @@ TEST_F(CommandsFilesTest, OpenIntoAnEmptyBoxRemembersTheFolder) {
     EXPECT_TRUE(box->OnCommand(kCmdEditOpenFromFile));
     ASSERT_EQ(ask.Asked().size(), 1u);
     EXPECT_EQ(Question(0).kind, AskKind::OpenFile);
-    EXPECT_EQ(Str(Question(0).caption), "Open From File");
-    EXPECT_EQ(Str(Question(0).text), kFilter);
+    EXPECT_EQ(Std(Question(0).caption), "Open From File");
+    EXPECT_EQ(Std(Question(0).text), kFilter);
     EXPECT_EQ(Text(), "first\r\nsecond");
     EXPECT_EQ(box->Caret(), 0);
-    EXPECT_EQ(Stored("OpenFromFilepath"), Str(folder.Path()));
+    EXPECT_EQ(Stored("OpenFromFilepath"), Std(folder.Path()));
 
     // The next dialog starts there; cancelling it changes nothing.
     ask.QueueCancel();
     EXPECT_FALSE(box->OnCommand(kCmdEditOpenFromFile));
-    EXPECT_EQ(ask.folders.back(), Str(folder.Path()));
+    EXPECT_EQ(ask.folders.back(), Std(folder.Path()));
     EXPECT_EQ(ask.Asked().size(), 2u);
     EXPECT_EQ(Beeps(), 0);
 
@@ -89,10 +89,10 @@ TEST_F(CommandsFilesTest, OpenAsksWhetherToDiscardTheText) {
     ask.QueueButton(kAskNo);
     EXPECT_TRUE(box->OnCommand(kCmdEditOpenFromFile));
     ASSERT_EQ(ask.Asked().size(), 2u);
-    EXPECT_EQ(Str(Question(1).caption), "Open From File");
-    EXPECT_EQ(Str(Question(1).text),
+    EXPECT_EQ(Std(Question(1).caption), "Open From File");
+    EXPECT_EQ(Std(Question(1).text),
               "Do you want to discard the editbox's current contents before inserting the file \"" +
-                  Str(name) + "\"?");
+                  Std(name) + "\"?");
     EXPECT_EQ(Question(1).buttons, kYesNo);
     EXPECT_EQ(Text(), "oldNEWt");
     EXPECT_EQ(box->Caret(), 6);
@@ -122,9 +122,9 @@ TEST_F(CommandsFilesTest, OpenReportsAFileThatCannotBeRead) {
     ask.QueueButton(kAskYes);
     EXPECT_FALSE(box->OnCommand(kCmdEditOpenFromFile));
     ASSERT_EQ(ask.Asked().size(), 3u);
-    EXPECT_EQ(Str(Question(2).caption), "Open From File");
-    std::string prefix = "Failed to open file \"" + Str(name) + "\":\r\n";
-    std::string report = Str(Question(2).text);
+    EXPECT_EQ(Std(Question(2).caption), "Open From File");
+    std::string prefix = "Failed to open file \"" + Std(name) + "\":\r\n";
+    std::string report = Std(Question(2).text);
     EXPECT_EQ(report.substr(0, prefix.size()), prefix);
     EXPECT_GT(report.size(), prefix.size());
     EXPECT_EQ(Question(2).buttons, kAskOkOnly);
@@ -141,11 +141,11 @@ TEST_F(CommandsFilesTest, SaveWritesCrLfAndAddsTheExtension) {
     EXPECT_TRUE(box->OnCommand(kCmdEditSaveToFile));
     ASSERT_EQ(ask.Asked().size(), 1u);
     EXPECT_EQ(Question(0).kind, AskKind::SaveFile);
-    EXPECT_EQ(Str(Question(0).caption), "Save Editbox Contents");
-    EXPECT_EQ(Str(Question(0).text), kFilter);
-    EXPECT_EQ(Str(ReadBack(written)), "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(Std(Question(0).caption), "Save Editbox Contents");
+    EXPECT_EQ(Std(Question(0).text), kFilter);
+    EXPECT_EQ(Std(ReadBack(written)), "a\r\nb\r\nc\r\nd");
     EXPECT_EQ(Text(), "a\nb\rc\n\rd");
-    EXPECT_EQ(Stored("SaveAsFilepath"), Str(folder.Path()));
+    EXPECT_EQ(Stored("SaveAsFilepath"), Std(folder.Path()));
     EXPECT_EQ(Stored("OpenFromFilepath"), "");
 }
 
@@ -158,21 +158,21 @@ TEST_F(CommandsFilesTest, SaveAsksForSelectionOrEverything) {
     ask.QueueButton(kAskCancel);
     EXPECT_FALSE(box->OnCommand(kCmdEditSaveToFile));
     ASSERT_EQ(ask.Asked().size(), 2u);
-    EXPECT_EQ(Str(Question(1).caption), "Save As");
-    EXPECT_EQ(Str(Question(1).text),
+    EXPECT_EQ(Std(Question(1).caption), "Save As");
+    EXPECT_EQ(Std(Question(1).text),
               "Do you wish to save the current selection or the entire editbox contents?");
     EXPECT_EQ(Choices(Question(1)), "Save selection|=6,Save entire contents|=7,Cancel|=2");
-    EXPECT_EQ(Str(ReadBack(name)), "<unreadable>");
+    EXPECT_EQ(Std(ReadBack(name)), "<unreadable>");
 
     ask.QueueText(name);
     ask.QueueButton(kAskYes);
     EXPECT_TRUE(box->OnCommand(kCmdEditSaveToFile));
-    EXPECT_EQ(Str(ReadBack(name)), "this\r\npart");
+    EXPECT_EQ(Std(ReadBack(name)), "this\r\npart");
 
     ask.QueueText(name);
     ask.QueueButton(kAskNo);
     EXPECT_TRUE(box->OnCommand(kCmdEditSaveToFile));
-    EXPECT_EQ(Str(ReadBack(name)), "keep this\r\npart");
+    EXPECT_EQ(Std(ReadBack(name)), "keep this\r\npart");
 
     box->SelectAll();
     ask.Reset();
@@ -188,9 +188,9 @@ TEST_F(CommandsFilesTest, SaveReportsAFileThatCannotBeCreated) {
     ask.QueueText(name);
     EXPECT_FALSE(box->OnCommand(kCmdEditSaveToFile));
     ASSERT_EQ(ask.Asked().size(), 2u);
-    EXPECT_EQ(Str(Question(1).caption), "Save Editbox Contents");
-    std::string prefix = "Failed to create file:\r\n" + Str(name) + "\r\n\r\n";
-    std::string report = Str(Question(1).text);
+    EXPECT_EQ(Std(Question(1).caption), "Save Editbox Contents");
+    std::string prefix = "Failed to create file:\r\n" + Std(name) + "\r\n\r\n";
+    std::string report = Std(Question(1).text);
     EXPECT_EQ(report.substr(0, prefix.size()), prefix);
     EXPECT_GT(report.size(), prefix.size());
     EXPECT_EQ(Beeps(), 0);
@@ -213,8 +213,8 @@ TEST_F(CommandsFilesTest, DroppedFilesInsertOrReplace) {
     names.Append(two);
     EXPECT_TRUE(InsertDroppedFiles(*box, names));
     ASSERT_EQ(ask.Asked().size(), 1u);
-    EXPECT_EQ(Str(Question(0).caption), "Replace or Insert?");
-    EXPECT_EQ(Str(Question(0).text),
+    EXPECT_EQ(Std(Question(0).caption), "Replace or Insert?");
+    EXPECT_EQ(Std(Question(0).text),
               "Should these files be inserted into the existing text, or shouldthey replace the "
               "existing text?");
     EXPECT_EQ(Choices(Question(0)),
@@ -230,8 +230,8 @@ TEST_F(CommandsFilesTest, DroppedFilesInsertOrReplace) {
     EXPECT_TRUE(InsertDroppedFiles(*box, names));
     EXPECT_EQ(Text(), "2");
     ASSERT_EQ(ask.Asked().size(), 3u);
-    EXPECT_EQ(Str(Question(2).text),
-              "\r\n\r\nFailed to open file \"" + Str(missing) + "\"\r\nError code " +
+    EXPECT_EQ(Std(Question(2).text),
+              "\r\n\r\nFailed to open file \"" + Std(missing) + "\"\r\nError code " +
                   std::to_string(int(kFileNotFound)));
     EXPECT_TRUE(box->Undo());
     EXPECT_EQ(Text(), "121");
@@ -242,10 +242,10 @@ TEST_F(CommandsFilesTest, DroppedFilesInsertOrReplace) {
     box->SetSelection(0, 2);
     ask.QueueButton(kAskCancel);
     EXPECT_FALSE(InsertDroppedFiles(*box, names));
-    EXPECT_EQ(Str(ask.Asked().back().text),
+    EXPECT_EQ(Std(ask.Asked().back().text),
               "Should the file be inserted into the existing text, or should replace the existing "
               "text?");
-    EXPECT_EQ(Str(ask.Asked().back().choices[0].tip), "Overwrite the selected text.");
+    EXPECT_EQ(Std(ask.Asked().back().choices[0].tip), "Overwrite the selected text.");
     EXPECT_EQ(Text(), "121");
 
     box->ModifyStyle(kEditboxReadOnly, 0);

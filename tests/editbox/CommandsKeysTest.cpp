@@ -12,7 +12,7 @@ TEST_F(CommandsTest, CtrlShiftLettersConvertCaseAndOneUndoTakesItBack) {
     box->SetSelection(0, 5);
     EXPECT_TRUE(box->OnKey('L', kCtrlShift));
     EXPECT_EQ(Text(), "mixed Case text");
-    EXPECT_EQ(Str(box->GetSelectedText()), "mixed");
+    EXPECT_EQ(Std(box->GetSelectedText()), "mixed");
     EXPECT_TRUE(box->OnKey('U', kCtrlShift));
     EXPECT_EQ(Text(), "MIXED Case text");
     box->ClearSelection();
@@ -50,7 +50,7 @@ TEST_F(CommandsTest, VerticalKeysPassOnAtTheEdgesAndInSingleLineBoxes) {
     EXPECT_EQ(box->Caret(), 5);
     EXPECT_FALSE(box->OnKey(kKeyDown, 0));
     EXPECT_TRUE(box->OnKey(kKeyUp, kModShift));
-    EXPECT_EQ(Str(box->GetSelectedText()), "ne\nt");
+    EXPECT_EQ(Std(box->GetSelectedText()), "ne\nt");
     EXPECT_FALSE(box->OnKey(kKeyUp, kModAlt));
 
     Make(1, "one");
@@ -98,14 +98,14 @@ TEST_F(CommandsTest, InsKeyChangesTheModeOfEveryEditbox) {
 
     EXPECT_TRUE(box->OnKey(kKeyIns, 0));
     other->OnKey('X', 0);
-    EXPECT_EQ(Str(other->Text()), "Xbc");
+    EXPECT_EQ(Std(other->Text()), "Xbc");
     EXPECT_TRUE(other->OnKey(kKeyIns, 0));
     other->OnKey('Y', 0);
-    EXPECT_EQ(Str(other->Text()), "XYbc");
+    EXPECT_EQ(Std(other->Text()), "XYbc");
 
     // This box has no say in the mode and ignores it.
     alwaysOverwrites->OnKey('Z', 0);
-    EXPECT_EQ(Str(alwaysOverwrites->Text()), "Zbc");
+    EXPECT_EQ(Std(alwaysOverwrites->Text()), "Zbc");
     EXPECT_EQ(Beeps(), 0);
     EXPECT_TRUE(alwaysOverwrites->OnKey(kKeyIns, 0));
     EXPECT_EQ(Beeps(), 1);
@@ -157,7 +157,7 @@ TEST_F(CommandsTest, ReadOnlyBoxCopiesButRefusesEditsWithABeep) {
     Make(kMultiLine | kEditboxReadOnly, "fixed");
     box->SetSelection(0, 2);
     EXPECT_TRUE(box->OnKey('C', kModCtrl));
-    EXPECT_EQ(Str(TheHeadlessClipboard().Content()), "fi");
+    EXPECT_EQ(Std(TheHeadlessClipboard().Content()), "fi");
     EXPECT_TRUE(box->OnKey(kKeyIns, kModCtrl));
     EXPECT_EQ(Beeps(), 0);
 
@@ -177,7 +177,7 @@ TEST_F(CommandsTest, ReadOnlyBoxCopiesButRefusesEditsWithABeep) {
 TEST_F(CommandsTest, ClipboardKeys) {
     Make(kMultiLine, "one two");
     EXPECT_TRUE(box->OnKey('C', kModCtrl));
-    EXPECT_EQ(Str(TheHeadlessClipboard().Content()), "one two");
+    EXPECT_EQ(Std(TheHeadlessClipboard().Content()), "one two");
     box->SetSelection(0, 4);
     EXPECT_TRUE(box->OnKey('X', kModCtrl));
     EXPECT_EQ(Text(), "two");

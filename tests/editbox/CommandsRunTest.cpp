@@ -89,7 +89,7 @@ TEST_F(CommandsTest, SelectionToolsSelectTheirResult) {
     box->SetSelection(8, 4);
     EXPECT_TRUE(box->OnCommand(kCmdEditEncodeHex));
     EXPECT_EQ(Text(), "one 74776F20three");
-    EXPECT_EQ(Str(box->GetSelectedText()), "74776F20");
+    EXPECT_EQ(Std(box->GetSelectedText()), "74776F20");
     EXPECT_EQ(box->Caret(), 4);
 }
 

@@ -1,6 +1,6 @@
 // The command tests' fixture: an editbox as in EditboxTest, with the process-wide
 // insert mode and the scripted answers put back after each test, and a menu sink
-// that writes the menu out as lines.
+// that lists the context menu's entries.
 #pragma once
 
 #include <string>
@@ -11,39 +11,45 @@
 #include "editbox/InsertMode.h"
 #include "platform/headless/HeadlessAsk.h"
 
-// One line per entry: sub-menus as "Title >" with their entries indented by two
-// spaces, ticked entries ending in " [x]", every entry with its command after '='.
-class MenuLines : public EditboxMenuSink {
+// The context menu's entries in menu order, sub-menus flattened in place; a sub-menu
+// that stays empty or is left unbalanced is counted as malformed.
+class MenuEntries : public EditboxMenuSink {
 public:
+    struct Entry {
+        std::string label;
+        int32_t command;
+        bool checked;
+    };
     void AddItem(const String& label, int32_t command, bool checked) override {
-        lines.push_back(Indent() + Str(label) + (checked ? " [x]" : "") + " =" +
-                        std::to_string(command));
+        entries.push_back({Std(label), command, checked});
+        if (!open_.empty()) open_.back() = true;
     }
-    void BeginSubmenu(const String& title) override {
-        lines.push_back(Indent() + Str(title) + " >");
-        ++depth_;
+    void BeginSubmenu(const String&) override { open_.push_back(false); }
+    void EndSubmenu() override {
+        if (open_.empty() || !open_.back()) ++malformed;
+        if (!open_.empty()) open_.pop_back();
+        if (!open_.empty()) open_.back() = true;
     }
-    void EndSubmenu() override { --depth_; }
 
+    const Entry* Find(int32_t command) const {
+        for (const Entry& entry : entries)
+            if (entry.command == command) return &entry;
+        return nullptr;
+    }
     // The label of the first entry with the command, or "" when absent.
     std::string LabelOf(int32_t command) const {
-        std::string tail = " =" + std::to_string(command);
-        for (const std::string& line : lines) {
-            if (line.size() <= tail.size() ||
-                line.compare(line.size() - tail.size(), tail.size(), tail) != 0)
-                continue;
-            size_t start = line.find_first_not_of(' ');
-            return line.substr(start, line.size() - tail.size() - start);
-        }
-        return "";
+        const Entry* entry = Find(command);
+        return entry ? entry->label : "";
     }
-    bool Has(int32_t command) const { return !LabelOf(command).empty(); }
+    bool Has(int32_t command) const { return Find(command) != nullptr; }
+    bool Checked(int32_t command) const { return Has(command) && Find(command)->checked; }
+    int32_t Malformed() const { return malformed + int32_t(open_.size()); }
 
-    std::vector<std::string> lines;
+    std::vector<Entry> entries;
+    int32_t malformed = 0;
 
 private:
-    std::string Indent() const { return std::string(size_t(depth_) * 2, ' '); }
-    int depth_ = 0;
+    std::vector<bool> open_;  // per open sub-menu: has it an entry yet
 };
 
 class CommandsTest : public EditboxTest {
@@ -59,8 +65,8 @@ protected:
         EditboxTest::TearDown();
     }
 
-    MenuLines Menu() const {
-        MenuLines menu;
+    MenuEntries Menu() const {
+        MenuEntries menu;
         BuildContextMenu(*box, menu);
         return menu;
     }

@@ -37,7 +37,7 @@ TEST_F(EditboxTest, DeleteOutsideTheTextBeepsAndBackspaceAtStartDoesNot) {
     box->SetCaret(2, false);
     EXPECT_FALSE(box->DeleteChar(false));
     EXPECT_EQ(TheHeadlessSound().Count(), 1);
-    EXPECT_EQ(Str(TheHeadlessSound().LastEvent()), "SystemHand");
+    EXPECT_EQ(Std(TheHeadlessSound().LastEvent()), "SystemHand");
     box->SetCaret(0, false);
     EXPECT_FALSE(box->DeleteChar(true));
     EXPECT_EQ(TheHeadlessSound().Count(), 1);
@@ -88,7 +88,7 @@ TEST_F(EditboxTest, ShiftMovementSelectsUnlessTheStyleForbidsIt) {
     EXPECT_EQ(box->Anchor(), 2);
     EXPECT_EQ(box->Caret(), 4);
     box->MoveCaret(kKeyEnd, kModShift);
-    EXPECT_EQ(Str(box->GetSelectedText()), "cdef");
+    EXPECT_EQ(Std(box->GetSelectedText()), "cdef");
     box->MoveCaret(kKeyHome, 0);
     EXPECT_FALSE(box->HasSelection());
 
@@ -227,8 +227,8 @@ TEST_F(EditboxTest, TypingOverASelectionStoresTwoSnapshots) {
     EXPECT_TRUE(box->InsertChar('a'));
     EXPECT_EQ(Text(), "hao");
     EXPECT_EQ(box->UndoCount(), 2);
-    EXPECT_EQ(Str(box->UndoRecord(0).text), "hello");
-    EXPECT_EQ(Str(box->UndoRecord(1).text), "ho");
+    EXPECT_EQ(Std(box->UndoRecord(0).text), "hello");
+    EXPECT_EQ(Std(box->UndoRecord(1).text), "ho");
 }
 
 TEST_F(EditboxTest, OverwriteReplacesAndAppendsAtTheEnd) {
@@ -324,11 +324,11 @@ TEST_F(EditboxTest, EnterCopiesLeadingTabsWhenAutoIndentIsOn) {
 TEST_F(EditboxTest, CopyNormalisesLineBreaksAndLeavesTheTextAlone) {
     Make(kMultiLine, "a\nb\rc\n\rd\r\ne");
     EXPECT_TRUE(box->Copy());
-    EXPECT_EQ(Str(TheHeadlessClipboard().Content()), "a\r\nb\r\nc\r\nd\r\ne");
+    EXPECT_EQ(Std(TheHeadlessClipboard().Content()), "a\r\nb\r\nc\r\nd\r\ne");
     EXPECT_EQ(Text(), "a\nb\rc\n\rd\r\ne");
     box->SetSelection(2, 5);
     EXPECT_TRUE(box->Copy());
-    EXPECT_EQ(Str(TheHeadlessClipboard().Content()), "b\r\nc");
+    EXPECT_EQ(Std(TheHeadlessClipboard().Content()), "b\r\nc");
 
     box->SetCopyProhibited(true);
     TheHeadlessClipboard().Empty();
@@ -345,12 +345,12 @@ TEST_F(EditboxTest, CutNeedsASelectionAndAnEditableBox) {
     box->SetSelection(1, 3);
     EXPECT_TRUE(box->Cut());
     EXPECT_EQ(Text(), "adef");
-    EXPECT_EQ(Str(TheHeadlessClipboard().Content()), "bc");
+    EXPECT_EQ(Std(TheHeadlessClipboard().Content()), "bc");
     box->ModifyStyle(kEditboxReadOnly, 0);
     box->SetSelection(0, 2);
     EXPECT_FALSE(box->Cut());
     EXPECT_TRUE(box->Copy());
-    EXPECT_EQ(Str(TheHeadlessClipboard().Content()), "ad");
+    EXPECT_EQ(Std(TheHeadlessClipboard().Content()), "ad");
 }
 
 TEST_F(EditboxTest, PasteDropsControlCharactersAndCanSelectTheResult) {
@@ -447,7 +447,7 @@ TEST_F(EditboxTest, FilterFillsSlotsAndReportsBadPlaceholders) {
     bad.Append({kFilterPlaceholder, 'x'});
     box->SetFilter(bad);
     ASSERT_EQ(TheHeadlessAsk().Asked().size(), 1u);
-    EXPECT_EQ(Str(TheHeadlessAsk().Asked()[0].text), "Bad editbox filter character 'x' (120)");
+    EXPECT_EQ(Std(TheHeadlessAsk().Asked()[0].text), "Bad editbox filter character 'x' (120)");
     EXPECT_FALSE(box->InsertChar('x'));
     EXPECT_FALSE(box->InsertChar('1'));
 }
@@ -599,8 +599,8 @@ TEST_F(EditboxTest, PaintDrawsVisibleLinesWithTheSelectionInItsColours) {
     box->SetSelection(1, 8);
     HeadlessSurface surface(Rect{0, 0, kWidth, kHeight});
     box->Paint(surface);
-    EXPECT_EQ(Str(surface.TextAtY(0)), "abcd");
-    EXPECT_EQ(Str(surface.TextAtY(16)), "efgh");
+    EXPECT_EQ(Std(surface.TextAtY(0)), "abcd");
+    EXPECT_EQ(Std(surface.TextAtY(16)), "efgh");
     int32_t selectedInk = 0;
     for (const RecordedRun& run : surface.Runs()) {
         if (run.color == HeadlessSurface::kSelectionText) selectedInk += run.text.Length();

@@ -15,6 +15,7 @@
 #include "platform/headless/HeadlessFont.h"
 #include "platform/headless/HeadlessSound.h"
 #include "platform/headless/HeadlessSurface.h"
+#include "TestStrings.h"
 
 class RecordingHost : public EditboxHost {
 public:
@@ -25,7 +26,7 @@ public:
         caret = Rect{x, y, x + width, y + height};
     }
     int32_t DragText(const String& text) override {
-        dragged.push_back(std::string(text.c_str(), size_t(text.Length())));
+        dragged.push_back(Std(text));
         return onDrag ? onDrag(text) : 0;
     }
     void ChildAboutToChange() override { log.push_back("host about to change"); }
@@ -61,10 +62,6 @@ public:
     int32_t undoCountAtAboutToChange = -1;
 };
 
-inline std::string Str(const String& s) {
-    return std::string(s.c_str(), size_t(s.Length()));
-}
-
 class EditboxTest : public testing::Test {
 protected:
     static constexpr int32_t kMultiLine = 1 | kEditboxMultiLine | kEditboxTabs;
@@ -97,7 +94,7 @@ protected:
         return *box;
     }
 
-    std::string Text() const { return Str(box->Text()); }
+    std::string Text() const { return Std(box->Text()); }
 
     RecordingHost host;
     RecordingOwner owner;

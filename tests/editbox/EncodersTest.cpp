@@ -5,11 +5,9 @@
 
 #include "core/String.h"
 #include "editbox/Encoders.h"
+#include "TestStrings.h"
 
 namespace {
-
-String Str(const std::string& s) { return String(s.data(), int32_t(s.size())); }
-std::string Std(const String& s) { return std::string(s.c_str(), size_t(s.Length())); }
 
 template <typename Tool, typename... Options>
 std::string Coded(Tool tool, const std::string& text, Options... options) {

@@ -15,9 +15,6 @@
 
 namespace {
 
-String Str(const std::string& s) { return String(s.data(), int32_t(s.size())); }
-std::string Std(const String& s) { return std::string(s.c_str(), size_t(s.Length())); }
-
 // A tool run by the editbox over its whole text, with the options of its menu entry:
 // the line feed appended to the text for the run stays or goes as the tool asks.
 class TextToolsAppliedTest : public EditboxTest {

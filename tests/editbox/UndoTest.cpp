@@ -39,7 +39,7 @@ TEST_F(UndoTest, PositionsFollowTheWorkedExample) {
 
     EXPECT_TRUE(box->Undo());
     EXPECT_EQ(box->UndoCount(), 3);
-    EXPECT_EQ(Str(box->UndoRecord(2).text), "12");
+    EXPECT_EQ(Std(box->UndoRecord(2).text), "12");
     EXPECT_EQ(box->UndoPosition(), 0);
     EXPECT_EQ(Text(), "1");
     EXPECT_TRUE(box->CanRedo());
@@ -75,7 +75,7 @@ TEST_F(UndoTest, UndoRestoresSelectionAndScrollPosition) {
     box->ScrollToLine(0);
     box->SetCaret(0, true);
     EXPECT_TRUE(box->Undo());
-    EXPECT_EQ(Text(), Str(text));
+    EXPECT_EQ(Text(), Std(text));
     EXPECT_EQ(box->Anchor(), 105);
     EXPECT_EQ(box->Caret(), 102);
     EXPECT_EQ(box->TopLine(), 20);
@@ -85,11 +85,11 @@ TEST_F(UndoTest, TheHundredthRecordPushesOutTheOldest) {
     Make(kMultiLine, "");
     for (int i = 0; i < 99; ++i) box->InsertChar('a' + i % 26);
     EXPECT_EQ(box->UndoCount(), 99);
-    EXPECT_EQ(Str(box->UndoRecord(0).text), "");
+    EXPECT_EQ(Std(box->UndoRecord(0).text), "");
     box->InsertChar('!');
     EXPECT_EQ(box->UndoCount(), 99);
     EXPECT_EQ(box->UndoPosition(), 98);
-    EXPECT_EQ(Str(box->UndoRecord(0).text), "a");
+    EXPECT_EQ(Std(box->UndoRecord(0).text), "a");
 }
 
 TEST_F(UndoTest, LargeDocumentsKeepTheNewestTenSnapshots) {
@@ -178,7 +178,7 @@ TEST_F(UndoTest, ToolOverASelectionSelectsTheResultWithTheCaretWhereItWas) {
     box->SetSelection(0, 3);
     std::string seen;
     auto look = [&](String& text) {
-        seen = Str(text);
+        seen = Std(text);
         text.ToUpper();
         return true;
     };
@@ -201,7 +201,7 @@ TEST_F(UndoTest, ToolFlagsGateAndShapeTheTarget) {
     Make(kMultiLine, "ab cd\nef");
     std::string seen;
     auto look = [&](String& text) {
-        seen = Str(text);
+        seen = Std(text);
         return true;
     };
     EXPECT_FALSE(box->ApplyTextTool(look, kToolStripWhiteSpace));
