@@ -143,6 +143,9 @@ private:
     String fileName_;
     String directory_;
     String savedText_;
+    // Where the last save went, so a load can tell that the save it caused wrote the
+    // very file it had already read.
+    String lastSavedName_;
     File lockFile_;
     DateTime timeStamp_;
     DocumentSettings settings_;

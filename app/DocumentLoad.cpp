@@ -89,11 +89,27 @@ bool Document::LoadByName(const String& name) {
         return false;
     }
 
+    // Unlocked, the handle has done its job; held open it would refuse the save that
+    // the question below may make to this very file.
+    if (!settings_.lockFile) lockFile_.Close();
+    lastSavedName_.Clear();
     loading_ = true;
     bool previousClosed = QueryClose();
     loading_ = false;
     if (!previousClosed) {
         RelockCurrent();
+        return false;
+    }
+    // The user saved the document over the file being loaded (it was dropped onto
+    // itself): what was read before the question is stale.
+    if (!lastSavedName_.IsEmpty() && SameFileName(lastSavedName_, fullName) &&
+        ((!lockFile_.IsOpen() && lockFile_.Open(fullName, kSharedRead) != kFileOk) ||
+         !lockFile_.ReadAll(text))) {
+        String reason = lockFile_.LastError();
+        if (reason.IsEmpty()) reason = TheFileSystem().LastErrorText();
+        lockFile_.Close();
+        ShowFailure(product, String::Formatted("Unable to load file %s\r\n\r\n%s", name.c_str(),
+                                               reason.c_str()));
         return false;
     }
 
@@ -159,5 +175,6 @@ bool Document::SaveTo(const String& name) {
         return false;
     }
     savedText_ = text;
+    lastSavedName_ = fullName;
     return true;
 }

@@ -1,9 +1,12 @@
 #include "platform/win32/Win32EditboxWindow.h"
 
 #include <ole2.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "editbox/Editbox.h"
 #include "editbox/EditboxSettings.h"
@@ -197,9 +200,15 @@ public:
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL at, DWORD* effect) override {
         FORMATETC format = TextFormat();
         dragHasText_ = data->QueryGetData(&format) == S_OK;
+        FORMATETC files = FileListFormat();
+        dragHasFiles_ = FileListTarget() && data->QueryGetData(&files) == S_OK;
         return DragOver(keys, at, effect);
     }
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL at, DWORD* effect) override {
+        if (dragHasFiles_) {
+            *effect &= DROPEFFECT_COPY;
+            return S_OK;
+        }
         POINT p = {at.x, at.y};
         ScreenToClient(window_, &p);
         if (!dragHasText_ || !editbox_.OnDragOver(p.x, p.y)) {
@@ -220,6 +229,10 @@ public:
         STGMEDIUM medium = {};
         DWORD allowed = ChooseEffect(keys, *effect);
         *effect = DROPEFFECT_NONE;
+        if (dragHasFiles_) {
+            *effect = ForwardFileList(data) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+            return S_OK;
+        }
         if (!dragHasText_ || data->GetData(&format, &medium) != S_OK) return S_OK;
         String text;
         if (const char* bytes = static_cast<const char*>(GlobalLock(medium.hGlobal))) {
@@ -236,6 +249,34 @@ public:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    static FORMATETC FileListFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+    // Inside a frame that opens dropped files, a dropped file list means "open this"
+    // wherever it lands, the text included; other editboxes take only text.
+    HWND FileListTarget() const {
+        HWND root = GetAncestor(window_, GA_ROOT);
+        if (!root || root == window_) return nullptr;
+        return (GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) ? root : nullptr;
+    }
+    bool ForwardFileList(IDataObject* data) {
+        HWND target = FileListTarget();
+        FORMATETC format = FileListFormat();
+        STGMEDIUM medium = {};
+        if (!target || data->GetData(&format, &medium) != S_OK) return false;
+        auto names = std::make_unique<std::vector<String>>();
+        HDROP drop = static_cast<HDROP>(medium.hGlobal);
+        UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            char name[MAX_PATH * 2] = {};
+            if (DragQueryFileA(drop, i, name, sizeof name)) names->emplace_back(name);
+        }
+        ReleaseStgMedium(&medium);
+        if (names->empty()) return false;
+        if (!PostMessageA(target, kDroppedFileNamesMessage, 0, reinterpret_cast<LPARAM>(names.get()))) {
+            return false;
+        }
+        names.release();
+        return true;
+    }
     static DWORD ChooseEffect(DWORD keys, DWORD allowed) {
         if ((keys & MK_CONTROL) && (allowed & DROPEFFECT_COPY)) return DROPEFFECT_COPY;
         if (allowed & DROPEFFECT_MOVE) return DROPEFFECT_MOVE;
@@ -253,6 +294,7 @@ private:
     HWND window_ = nullptr;
     bool dropRegistered_ = false;
     bool dragHasText_ = false;
+    bool dragHasFiles_ = false;
     bool caretCreated_ = false;
     bool caretShown_ = false;
     int32_t caretWidth_ = 0;

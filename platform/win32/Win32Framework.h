@@ -29,6 +29,11 @@ Win32Framework& TheWin32Framework();
 
 extern const char kCorvaneWindowClass[];
 
+// Posted to a frame that accepts dropped files, by a child window that a file list was
+// dropped on: lParam is a heap-allocated std::vector<String>* the frame takes over.
+// Posting, rather than calling, keeps the save question out of the OLE drop call.
+constexpr UINT kDroppedFileNamesMessage = WM_APP + 1;
+
 // Both return false (and leave things as they were) only when the platform refuses.
 bool StartWin32Framework(HINSTANCE instance);
 void ShutdownWin32Framework();

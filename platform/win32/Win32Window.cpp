@@ -488,11 +488,24 @@ LRESULT Win32Frame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             client_.OnFilesDropped(names);
             return 0;
         }
+        case kDroppedFileNamesMessage: {
+            std::unique_ptr<std::vector<String>> names(reinterpret_cast<std::vector<String>*>(lParam));
+            if (names) client_.OnFilesDropped(*names);
+            return 0;
+        }
         case WM_TIMER:
             client_.OnFrameTimer(int32_t(wParam));
             return 0;
         case WM_CLOSE:
             if (client_.OnFrameQueryClose()) DestroyWindow(window);
+            return 0;
+        // Logging off asks about the document as Exit does; once the session really
+        // ends the process is killed after this message, so the window goes now and
+        // takes the options' save with it.
+        case WM_QUERYENDSESSION:
+            return client_.OnFrameQueryClose() ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            if (wParam) DestroyWindow(window);
             return 0;
         case WM_DESTROY:
             client_.OnFrameDestroyed();

@@ -105,6 +105,23 @@ TEST_F(DocumentCommands, OpenKeepsTheDocumentWhenTheChosenFileCannotBeRead) {
     EXPECT_TRUE(document.IsModified());
 }
 
+TEST_F(DocumentCommands, LoadingTheOpenFileAfterSavingItShowsWhatWasSaved) {
+    // Dropping the modified document onto its own window: Yes saves, and the reload
+    // must show the saved text, not what the file held before the question.
+    for (bool locked : {false, true}) {
+        document.Settings().lockFile = locked;
+        String a = folder.Make("a.txt", "old");
+        ASSERT_TRUE(document.OpenByName(a));
+        Edit("new");
+        Answer(kAskYes);
+        ASSERT_TRUE(document.OpenByName(a)) << locked;
+        EXPECT_EQ(Text(), "new") << locked;
+        EXPECT_FALSE(document.IsModified()) << locked;
+        EXPECT_EQ(ReadBack(a), "new") << locked;
+        ASSERT_TRUE(document.Close());
+    }
+}
+
 TEST_F(DocumentCommands, NewAndCloseAskOnlyAboutRealChanges) {
     String a = folder.Make("a.txt", "a");
     ASSERT_TRUE(document.OpenByName(a));

@@ -7,10 +7,16 @@
 //   wintext press <caption> <id>  presses a button (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7)
 //   wintext close <class>         asks the window to close (WM_CLOSE)
 //   wintext clipboard             the clipboard's CF_TEXT
+//   wintext endsession <class>    asks the window whether the session may end, as
+//                                 logging off does, and ends it when the answer is yes
+//   wintext dropfile <class> <file>  drags the file with OLE onto the middle of the
+//                                 window's editbox and drops it there
 //
 // Exit status 0 when the window was found, 2 when not.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -132,6 +138,113 @@ int PrintClipboard() {
     return data ? 0 : 2;
 }
 
+int EndSession(const char* className) {
+    HWND window = FindWindowA(className, nullptr);
+    if (!window) return 2;
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 120000,
+                             &answer)) {
+        return 3;
+    }
+    std::printf("answer=%d\n", answer ? 1 : 0);
+    std::fflush(stdout);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_ENDSESSION, answer ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                        120000, &ignored);
+    return 0;
+}
+
+// A file list as Explorer offers it: CF_HDROP in global memory.
+class FileListData : public IDataObject {
+public:
+    explicit FileListData(const std::string& path) : path_(path) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (iid == IID_IUnknown || iid == IID_IDataObject) {
+            *out = static_cast<IDataObject*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override { return --refs_; }  // lives on main's stack
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+        SIZE_T size = sizeof(DROPFILES) + path_.size() + 2;
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+        auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+        files->pFiles = sizeof(DROPFILES);
+        std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), path_.c_str(), path_.size());
+        GlobalUnlock(memory);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = memory;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) override {
+        if (direction != DATADIR_GET) return E_NOTIMPL;
+        FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        return SHCreateStdEnumFmtEtc(1, &format, out);
+    }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+private:
+    std::string path_;
+    ULONG refs_ = 1;
+};
+
+// Drops as soon as it is asked: no button is held, so the drag ends where the
+// pointer was put.
+class DropAtOnce : public IDropSource {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (iid == IID_IUnknown || iid == IID_IDropSource) {
+            *out = static_cast<IDropSource*>(this);
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD) override {
+        return escape ? DRAGDROP_S_CANCEL : DRAGDROP_S_DROP;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+};
+
+int DropFile(const char* className, const char* path) {
+    HWND window = FindWindowA(className, nullptr);
+    HWND editbox = window ? FindWindowExA(window, nullptr, "Corvane Editbox", nullptr) : nullptr;
+    if (!editbox) return 2;
+    RECT r = {};
+    GetWindowRect(editbox, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    if (FAILED(OleInitialize(nullptr))) return 3;
+    FileListData data(path);
+    DropAtOnce source;
+    DWORD effect = DROPEFFECT_NONE;
+    HRESULT result = DoDragDrop(&data, &source, DROPEFFECT_COPY, &effect);
+    std::printf("result=%s\neffect=%lu\n", result == DRAGDROP_S_DROP ? "drop" : "other",
+                static_cast<unsigned long>(effect));
+    OleUninitialize();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,6 +253,8 @@ int main(int argc, char** argv) {
     if (argc >= 4 && std::strcmp(argv[1], "press") == 0) return Press(argv[2], std::atoi(argv[3]));
     if (argc >= 3 && std::strcmp(argv[1], "close") == 0) return CloseWindowOf(argv[2]);
     if (argc >= 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard();
-    std::fprintf(stderr, "usage: wintext window|box|press|close|clipboard ...\n");
+    if (argc >= 3 && std::strcmp(argv[1], "endsession") == 0) return EndSession(argv[2]);
+    if (argc >= 4 && std::strcmp(argv[1], "dropfile") == 0) return DropFile(argv[2], argv[3]);
+    std::fprintf(stderr, "usage: wintext window|box|press|close|clipboard|endsession|dropfile ...\n");
     return 1;
 }
