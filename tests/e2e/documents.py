@@ -1,6 +1,7 @@
 """End-to-end scenarios of documents and options: a file named on the command line,
 saving with Ctrl+S, the lock a second copy of the editor runs into, a file changed by
-another program, and options that survive a restart.
+another program, options that survive a restart, files dropped onto the window and a
+log-off with unsaved text.
 
 The runner (tests/e2e/run) calls run_all(runner) with itself as the argument, after
 its own scenarios; everything here goes through the runner's helpers, so the Wine
@@ -9,6 +10,7 @@ prefix, the X server and the wintext helper are the runner's.
 import glob
 import os
 import shutil
+import subprocess
 import time
 
 LINES = 15
@@ -21,7 +23,7 @@ def run_all(e):
     doc = Documents(e, folder)
     for scenario in (doc.command_line_edit_and_save, doc.lock_failure, doc.external_change,
                      doc.status_bar_survives_restart, doc.character_set_survives_restart,
-                     doc.settings_files):
+                     doc.settings_files, doc.drop_files, doc.end_session):
         e.scenario(scenario.__doc__)(scenario)()
 
 
@@ -46,8 +48,8 @@ class Documents:
             stamp = time.time() + seconds_ahead
             os.utime(self.path, (stamp, stamp))
 
-    def read(self):
-        with open(self.path, "rb") as f:
+    def read(self, path=None):
+        with open(path or self.path, "rb") as f:
             return f.read()
 
     def start_with_file(self, *extra):
@@ -256,6 +258,76 @@ class Documents:
         if not corvane:
             raise AssertionError("no corvane.ini in the Wine prefix")
         return None
+
+    def drop_files(self):
+        """files dropped onto the editbox: another one, then the document itself"""
+        e = self.e
+        self.write(self.original)
+        other = os.path.join(self.folder, "dropped.txt")
+        with open(other, "wb") as f:
+            f.write(b"dropped text\r\n")
+        p = self.start_with_file()
+        self.wait_window("the document", editbox=self.escaped(self.original))
+        e.focus_editor()
+        e.type_text("Z")
+        self.wait_window("the typed character", editbox=self.escaped(b"Z" + self.original))
+        rc, values = e.helper("dropfile", e.MAIN_CLASS, self.win(other))
+        e.check_equal((rc, values.get("result")), (0, "drop"), "the drop")
+        e.wait_for(lambda: e.box("Close"), "the question about the typed text")
+        e.screenshot("documents-drop-question")
+        e.helper("press", "Close", "7")
+        self.wait_window("the dropped file", editbox="dropped text\\r\\n")
+        e.check_equal(self.read(), self.original, "the first file after No")
+
+        # Dropped onto itself: Yes saves, and what shows is what was saved.
+        e.focus_editor()
+        e.type_text("Q")
+        self.wait_window("the typed character", editbox="Qdropped text\\r\\n")
+        e.helper("dropfile", e.MAIN_CLASS, self.win(other))
+        e.wait_for(lambda: e.box("Close"), "the question before reloading itself")
+        e.helper("press", "Close", "6")
+        e.wait_for(lambda: self.read(other) == b"Qdropped text\r\n", "the save")
+        time.sleep(1)
+        self.wait_window("the saved text shown", editbox="Qdropped text\\r\\n")
+        self.exit_without_question(p)
+        return p
+
+    def end_session(self):
+        """log-off with unsaved text: Cancel keeps the window, No ends it with the settings saved"""
+        e = self.e
+        p = e.start()
+        e.wait_for(lambda: "status.1" in (e.main_window() or {}), "the window")
+        self.options_item(4)  # Status bar visible
+        e.wait_for(lambda: "status.1" not in (e.main_window() or {"status.1": ""}),
+                   "the status bar removed")
+        e.focus_editor()
+        e.type_text("unsaved")
+
+        def log_off(button):
+            asker = subprocess.Popen([e.WINE, e.HELPER, "endsession", e.MAIN_CLASS],
+                                     stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+            try:
+                e.wait_for(lambda: e.box("Close"), "the question at log-off")
+                e.helper("press", "Close", button)
+                out, _ = asker.communicate(timeout=60)
+            finally:
+                if asker.poll() is None:
+                    asker.kill()
+            return out.strip()
+
+        e.check_equal(log_off("2"), "answer=0", "answer after Cancel")
+        time.sleep(1)
+        self.wait_window("the window kept", editbox="unsaved")
+        e.check_equal(log_off("7"), "answer=1", "answer after No")
+        e.finish(p, 0)
+        e.check_equal(self.nivora_value("StatusbarShown"), "0", "StatusbarShown after log-off")
+
+        p = e.start()
+        e.wait_for(e.main_window, "the restarted window")
+        self.options_item(4)
+        self.wait_window("the status bar back", **{"status.1": "1 / 1"})
+        self.exit_without_question(p)
+        return p
 
     @staticmethod
     def escaped(data):
