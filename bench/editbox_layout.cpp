@@ -57,7 +57,7 @@ public:
     void InvalidateArea(const Rect&) override {}
     void ScrollStateChanged() override {}
     void PlaceCaret(int32_t, int32_t, int32_t, int32_t) override {}
-    int32_t DragText(const String&) override { return 0; }
+    int32_t DragText(const String&, int32_t) override { return 0; }
 };
 
 struct Fixture {

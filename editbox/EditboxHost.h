@@ -23,9 +23,10 @@ public:
     // hides it.
     virtual void PlaceCaret(int32_t x, int32_t y, int32_t width, int32_t height) = 0;
     // Runs a modal drag of `text` from this editbox and returns the drop effect
-    // (1 copy, 2 move in the low three bits; 0 when nothing was dropped). While it
-    // runs, the host reports the pointer through Editbox::OnDragOver/OnDrop.
-    virtual int32_t DragText(const String& text) = 0;
+    // (1 copy, 2 move in the low three bits; 0 when nothing was dropped). `allowed`
+    // holds the effects the drop may choose, in the same bits. While it runs, the
+    // host reports the pointer through Editbox::OnDragOver/OnDrop.
+    virtual int32_t DragText(const String& text, int32_t allowed) = 0;
     // The editbox is about to change / has changed: the host passes this up to every
     // ancestor window.
     virtual void ChildAboutToChange() {}

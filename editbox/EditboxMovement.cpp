@@ -263,9 +263,12 @@ void Editbox::StartTextDrag(int32_t index) {
     dropLength_ = 0;
     dropIndex_ = index;
     String text = SelectionText();
-    int32_t effect = host_->DragText(text);
+    // A move would delete the text from a box the user may not change.
+    bool movable = !IsReadOnly();
+    int32_t effect = host_->DragText(text, movable ? kDropCopy | kDropMove : kDropCopy);
     int32_t state = dragState_;
     dragState_ = -1;
+    if (!movable && (effect & 7) == kDropMove) effect = kDropCopy;
     if ((effect & 7) == kDropMove && state != 3) {
         int32_t first = dragFirst_;
         int32_t end = dragEnd_;

@@ -174,12 +174,12 @@ public:
         if (!caretShown_) ShowCaret(window_);
         caretShown_ = true;
     }
-    int32_t DragText(const String& text) override {
+    int32_t DragText(const String& text, int32_t allowed) override {
         if (!TheWin32Framework().oleReady) return 0;
         auto* data = new TextDataObject(text);
         auto* source = new TextDropSource();
         DWORD effect = 0;
-        HRESULT result = DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+        HRESULT result = DoDragDrop(data, source, DWORD(allowed) & (DROPEFFECT_COPY | DROPEFFECT_MOVE), &effect);
         data->Release();
         source->Release();
         return result == DRAGDROP_S_DROP ? int32_t(effect & 7) : 0;

@@ -482,6 +482,7 @@ TEST_F(EditboxTest, DraggingTextWithinTheBoxMovesIt) {
     box->OnMouseDown(2 + 8 * 5, 4, 0);
     ASSERT_EQ(host.dragged.size(), 1u);
     EXPECT_EQ(host.dragged[0], "def");
+    EXPECT_EQ(host.dragAllowed, Editbox::kDropMove | Editbox::kDropCopy);
     EXPECT_EQ(Text(), "abc  ghidef");
     EXPECT_EQ(box->DragState(), -1);
     EXPECT_FALSE(box->HasSelection());
@@ -490,6 +491,18 @@ TEST_F(EditboxTest, DraggingTextWithinTheBoxMovesIt) {
     EXPECT_EQ(Text(), "abc def ghidef");
     EXPECT_TRUE(box->Undo());
     EXPECT_EQ(Text(), "abc def ghi");
+}
+
+TEST_F(EditboxTest, DraggingOutOfAReadOnlyBoxOnlyCopies) {
+    Make(kMultiLine | kEditboxReadOnly, "abc def ghi");
+    box->SetSelection(4, 7);
+    // Another program's target may answer move whatever it was offered.
+    host.onDrag = [&](const String&) { return int32_t(Editbox::kDropMove); };
+    box->OnMouseDown(2 + 8 * 5, 4, 0);
+    ASSERT_EQ(host.dragged.size(), 1u);
+    EXPECT_EQ(host.dragAllowed, Editbox::kDropCopy);
+    EXPECT_EQ(Text(), "abc def ghi");
+    EXPECT_FALSE(box->CanUndo());
 }
 
 TEST_F(EditboxTest, DroppingBackOntoTheDraggedTextIsAClick) {

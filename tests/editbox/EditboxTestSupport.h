@@ -25,8 +25,9 @@ public:
     void PlaceCaret(int32_t x, int32_t y, int32_t width, int32_t height) override {
         caret = Rect{x, y, x + width, y + height};
     }
-    int32_t DragText(const String& text) override {
+    int32_t DragText(const String& text, int32_t allowed) override {
         dragged.push_back(Std(text));
+        dragAllowed = allowed;
         return onDrag ? onDrag(text) : 0;
     }
     void ChildAboutToChange() override { log.push_back("host about to change"); }
@@ -34,6 +35,7 @@ public:
     void FeatureButtonsChanged() override { ++featureNotices; }
 
     int32_t invalidations = 0;
+    int32_t dragAllowed = 0;
     int32_t scrollNotices = 0;
     int32_t featureNotices = 0;
     Rect caret;
