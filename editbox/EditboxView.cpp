@@ -119,10 +119,20 @@ void Editbox::NotifyScroll() {
 }
 
 void Editbox::OnSize(int32_t width, int32_t height) {
+    // A new width re-wraps the text: the top line's number would then point at other
+    // text, so the view follows the text that was at its top. A caret the user had
+    // scrolled away from stays where it is.
+    int32_t topIndex = std::max(0, box_.LineStart(topLine_));
+    int32_t caretLine = CaretLine();
+    bool caretShown = caretLine >= topLine_ && caretLine < topLine_ + VisibleLineCount();
     clientWidth_ = std::max(0, width);
     clientHeight_ = std::max(0, height);
     UpdateWrapWidth();
-    ScrollCaretIntoView();
+    if (box_.WordWrap()) {
+        topLine_ = box_.LineOfIndex(topIndex);
+        box_.SetFirstVisibleLine(topLine_);
+    }
+    if (caretShown) ScrollCaretIntoView();
     Invalidate();
     NotifyScroll();
     UpdateCaret();

@@ -586,6 +586,31 @@ TEST_F(EditboxTest, OptionsExchangeWordBreakAndFixedPitch) {
     EXPECT_TRUE(none.keys.empty());
 }
 
+TEST_F(EditboxTest, ResizingAWrappedBoxKeepsTheTopTextAtTheTop) {
+    // Forty lines of sixty characters: two display lines each at forty columns.
+    String text;
+    for (int line = 0; line < 40; ++line) {
+        for (int i = 0; i < 59; ++i) text.Append(char('a' + line % 26));
+        text.Append('\n');
+    }
+    Make(kMultiLine, text.c_str());
+    box->SetCaret(0, false);
+    box->ScrollToLine(40);  // the caret is scrolled away
+    int32_t topIndex = box->Box().LineStart(box->TopLine());
+    ASSERT_EQ(topIndex, 20 * 60);
+    box->OnSize(kWidth * 2, kHeight);
+    EXPECT_EQ(box->Box().LineStart(box->TopLine()), topIndex);
+    box->OnSize(kWidth / 2, kHeight);
+    EXPECT_EQ(box->Box().LineStart(box->TopLine()), topIndex);
+
+    // A caret in view stays in view.
+    box->SetCaret(topIndex + 2 * 60, false);
+    box->OnSize(kWidth / 4, kHeight);
+    int32_t caretLine = box->Box().LineOfIndex(box->Caret());
+    EXPECT_GE(caretLine, box->TopLine());
+    EXPECT_LT(caretLine, box->TopLine() + 10);
+}
+
 TEST_F(EditboxTest, WordWrapNeedsAMultiLineBox) {
     Make(1, "abc");
     EXPECT_FALSE(box->WordWrap());
