@@ -4,6 +4,7 @@
 #include "editbox/Editbox.h"
 #include "platform/Ask.h"
 #include "platform/FileSystem.h"
+#include "platform/Window.h"
 
 namespace {
 
@@ -65,12 +66,15 @@ bool Document::LoadByName(const String& name) {
     const String& product = TheAppIdentity().productName;
 
     bool lockFailed = false;
+    // A file on a slow share can take a while to answer.
+    TheWindowSystem().ShowBusyCursor(true);
     FileError error = lockFile_.Open(name, settings_.lockFile ? kLocked : kSharedRead);
     if (settings_.lockFile && error == kFileLocked) {
         // Someone else holds the file; the user may still read it.
         error = lockFile_.Open(name, kSharedRead);
         lockFailed = error == kFileOk;
     }
+    TheWindowSystem().ShowBusyCursor(false);
     if (error != kFileOk) {
         RelockCurrent();
         ShowFailure(product, String::Formatted("Unable to open file %s\r\n\r\n%s", name.c_str(),

@@ -106,6 +106,8 @@ public:
     virtual void WakeIdle() = 0;
     // Whatever the program was doing, the user must be able to point at a message.
     virtual void ShowArrowCursor() = 0;
+    // True puts up the busy cursor over whatever was shown; false brings that back.
+    virtual void ShowBusyCursor(bool busy) = 0;
 };
 
 WindowSystem& TheWindowSystem();

@@ -99,6 +99,7 @@ void HeadlessWindowSystem::Reset() {
     refusedClass_ = String();
     wakeUps_ = 0;
     arrowCursorShown_ = false;
+    busyCursorCalls_.clear();
     userScript_ = nullptr;
 }
 

@@ -95,6 +95,9 @@ public:
     void WakeIdle() override { ++wakeUps_; }
     void ShowArrowCursor() override { arrowCursorShown_ = true; }
     bool ArrowCursorShown() const { return arrowCursorShown_; }
+    void ShowBusyCursor(bool busy) override { busyCursorCalls_.push_back(busy); }
+    // Every ShowBusyCursor argument since the last Reset, in order.
+    const std::vector<bool>& BusyCursorCalls() const { return busyCursorCalls_; }
 
     // Registration fails for this name, to exercise the fatal path.
     void RefuseClass(const String& className) { refusedClass_ = className; }
@@ -114,6 +117,7 @@ private:
     HeadlessFrame* lastFrame_ = nullptr;
     int32_t wakeUps_ = 0;
     bool arrowCursorShown_ = false;
+    std::vector<bool> busyCursorCalls_;
     void (*userScript_)(HeadlessFrame&, int32_t) = nullptr;
 };
 

@@ -602,6 +602,16 @@ void Win32WindowSystem::ShowArrowCursor() {
     }
 }
 
+void Win32WindowSystem::ShowBusyCursor(bool busy) {
+    const Win32Framework& fw = TheWin32Framework();
+    if (busy) {
+        cursorBeforeBusy_ = SetCursor(fw.waitCursor ? fw.waitCursor : LoadCursorA(nullptr, IDC_WAIT));
+    } else {
+        SetCursor(cursorBeforeBusy_ ? cursorBeforeBusy_ : fw.arrowCursor);
+        cursorBeforeBusy_ = nullptr;
+    }
+}
+
 Win32WindowSystem& TheWin32WindowSystem() {
     static Win32WindowSystem system;
     return system;

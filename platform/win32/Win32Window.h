@@ -95,8 +95,10 @@ public:
     void RunMessageLoop(FrameHost& frame, FrameClient& client) override;
     void WakeIdle() override;
     void ShowArrowCursor() override;
+    void ShowBusyCursor(bool busy) override;
 
 private:
+    HCURSOR cursorBeforeBusy_ = nullptr;
     void Dispatch(MSG& msg);
     std::vector<Win32Frame*> frames_;
     friend class Win32Frame;

@@ -1,4 +1,5 @@
 #include "tests/app/DocumentTestSupport.h"
+#include "platform/headless/HeadlessWindow.h"
 #include "ui/Menu.h"
 
 namespace {
@@ -103,6 +104,19 @@ TEST_F(DocumentCommands, OpenKeepsTheDocumentWhenTheChosenFileCannotBeRead) {
     EXPECT_EQ(Text(), "unsaved");
     EXPECT_EQ(document.FileName(), Full(a));
     EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(DocumentCommands, OpeningAFileShowsTheBusyCursorAndPutsItBackBeforeAnyMessage) {
+    String a = folder.Make("a.txt", "a");
+    TheHeadlessWindowSystem().Reset();
+    ASSERT_TRUE(document.OpenByName(a));
+    EXPECT_EQ(TheHeadlessWindowSystem().BusyCursorCalls(), (std::vector<bool>{true, false}));
+
+    TheHeadlessWindowSystem().Reset();
+    EXPECT_FALSE(document.OpenByName(folder.Name("missing.txt")));
+    EXPECT_EQ(TheHeadlessWindowSystem().BusyCursorCalls(), (std::vector<bool>{true, false}));
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Text(), "a");
 }
 
 TEST_F(DocumentCommands, LoadingTheOpenFileAfterSavingItShowsWhatWasSaved) {
