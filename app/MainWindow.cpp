@@ -66,11 +66,7 @@ bool MainWindow::Command(int32_t command) {
         options_.ApplyCharacterSet(editbox_);
         return true;
     }
-    if (DocumentWindow::Command(command)) {
-        // Save As and Close change the name that Save's button follows.
-        RefreshToolbarEnabling();
-        return true;
-    }
+    if (DocumentWindow::Command(command)) return true;
     // The rest of the editbox's commands reach it from the Edit menu and toolbar.
     if (EditboxCommand(editbox_, command)) return true;
     return false;
@@ -287,6 +283,13 @@ void MainWindow::RefreshStatusFields() {
     bool changed = statusBar_.SetText(0, StatusFigures(status.caretLine, status.lineCount));
     changed |= statusBar_.SetText(1, StatusFigures(status.caretColumn, status.lineLength));
     if (changed && Host()) Host()->RefreshStatusBar();
+}
+
+// Every way a name arrives (the command line, a drop, the last document, a reload)
+// ends here; Save's button follows the name.
+void MainWindow::DocumentNameChanged() {
+    DocumentWindow::DocumentNameChanged();
+    RefreshToolbarEnabling();
 }
 
 void MainWindow::RefreshToolbarEnabling() {

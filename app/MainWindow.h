@@ -60,6 +60,7 @@ public:
 
     // DocumentHost
     void FileHistoryChanged() override;
+    void DocumentNameChanged() override;
 
     // EditboxOwner
     void EditboxAboutToChange(Editbox& editbox) override;

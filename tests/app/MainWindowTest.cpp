@@ -77,6 +77,18 @@ TEST_F(MainWindowTest, ToolbarEnablingFollowsTheText) {
     EXPECT_STREQ(toolbar.Find(kCmdEditPaste)->help.c_str(), "Paste the text in the clipboard (Ctrl+V).");
 }
 
+TEST_F(MainWindowTest, SaveFollowsTheNameHoweverTheFileArrives) {
+    TestFolder folder;
+    String a = folder.Make("a.txt", "a");
+    const Toolbar& toolbar = window->GetToolbar();
+    ASSERT_TRUE(window->OpenDocument(a));  // as the command line does
+    EXPECT_TRUE(toolbar.Find(kCmdSaveDocument)->enabled);
+    window->OnFrameCommand(kCmdCloseDocument);
+    EXPECT_FALSE(toolbar.Find(kCmdSaveDocument)->enabled);
+    window->OnFilesDropped({a});
+    EXPECT_TRUE(toolbar.Find(kCmdSaveDocument)->enabled);
+}
+
 TEST_F(MainWindowTest, EveryToolbarButtonHasAPictureOfItsOwn) {
     const Toolbar& toolbar = window->GetToolbar();
     std::set<ToolbarImage> seen;
