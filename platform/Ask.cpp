@@ -1,17 +1,5 @@
 #include "platform/Ask.h"
 
-namespace {
-Ask* installedAsk = nullptr;
-}
-
-Ask& TheAsk() {
-    return *installedAsk;
-}
-
-void InstallAsk(Ask* ask) {
-    installedAsk = ask;
-}
-
 AskButton ShowMessage(const String& caption, const String& text, uint32_t buttons,
                       AskButton defaultButton, AskIcon icon) {
     AskMessage message;

@@ -7,6 +7,7 @@
 
 #include "core/Array.h"
 #include "core/String.h"
+#include "platform/Services.h"
 
 // Button identities; the values are the ones the platform's message boxes return.
 enum AskButton : int32_t {
@@ -77,8 +78,8 @@ public:
     virtual bool AskSaveFileName(FileDialogRequest& request) = 0;
 };
 
-Ask& TheAsk();
-void InstallAsk(Ask* ask);
+inline Ask& TheAsk() { return ServiceSlot<Ask>::Get("question asker"); }
+inline Ask* InstallAsk(Ask* service) { return ServiceSlot<Ask>::Install(service); }
 
 // The common case: an OK box captioned with the product name.
 AskButton ShowMessage(const String& caption, const String& text,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/String.h"
+#include "platform/Services.h"
 
 class Clipboard {
 public:
@@ -14,6 +15,8 @@ public:
 };
 
 // Fatal when none has been installed.
-Clipboard& TheClipboard();
+inline Clipboard& TheClipboard() { return ServiceSlot<Clipboard>::Get("clipboard"); }
 // Returns the clipboard installed before (null for none).
-Clipboard* InstallClipboard(Clipboard* clipboard);
+inline Clipboard* InstallClipboard(Clipboard* service) {
+    return ServiceSlot<Clipboard>::Install(service);
+}

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/DateTime.h"
+#include "platform/Services.h"
 
 // The platform's view of the local zone, in minutes, with the sign convention of
 // the Win32 structure: UTC = local time + bias (+ the standard or daylight bias).
@@ -31,6 +32,6 @@ public:
 };
 
 // Fatal when no clock has been installed: every entry point installs one first.
-Clock& TheClock();
+inline Clock& TheClock() { return ServiceSlot<Clock>::Get("clock"); }
 // Returns the clock that was installed before (null for none).
-Clock* InstallClock(Clock* clock);
+inline Clock* InstallClock(Clock* service) { return ServiceSlot<Clock>::Install(service); }

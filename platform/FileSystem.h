@@ -7,6 +7,7 @@
 
 #include "core/DateTime.h"
 #include "core/String.h"
+#include "platform/Services.h"
 
 // The platform's error kinds, before File turns them into its own codes.
 enum class FsError : int32_t {
@@ -102,6 +103,8 @@ public:
     virtual char PathSeparator() = 0;
 };
 
-FileSystem& TheFileSystem();
+inline FileSystem& TheFileSystem() { return ServiceSlot<FileSystem>::Get("file system"); }
 // The previous one is returned so that tests can wrap and restore it.
-FileSystem* InstallFileSystem(FileSystem* fileSystem);
+inline FileSystem* InstallFileSystem(FileSystem* service) {
+    return ServiceSlot<FileSystem>::Install(service);
+}

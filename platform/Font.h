@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/String.h"
+#include "platform/Services.h"
 
 class Font {
 public:
@@ -49,6 +50,8 @@ public:
 };
 
 // Fatal when none has been installed.
-FontSource& TheFontSource();
+inline FontSource& TheFontSource() { return ServiceSlot<FontSource>::Get("font source"); }
 // Returns the source installed before (null for none).
-FontSource* InstallFontSource(FontSource* source);
+inline FontSource* InstallFontSource(FontSource* service) {
+    return ServiceSlot<FontSource>::Install(service);
+}

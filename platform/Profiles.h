@@ -9,6 +9,10 @@
 //   enclosing quotes (single or double) taken off; the default gets its trailing
 //   blanks removed.
 // - Reads copy at most size - 1 bytes and a terminating zero, and return the count.
+#pragma once
+
+#include "platform/Services.h"
+
 class Profiles {
 public:
     virtual ~Profiles() = default;
@@ -28,6 +32,8 @@ public:
     virtual int ReadSection(const char* section, char* buffer, int size, const char* file) = 0;
 };
 
-Profiles& TheProfiles();
+inline Profiles& TheProfiles() { return ServiceSlot<Profiles>::Get("profile store"); }
 // Returns the previous one, so that tests can wrap and restore it.
-Profiles* InstallProfiles(Profiles* profiles);
+inline Profiles* InstallProfiles(Profiles* service) {
+    return ServiceSlot<Profiles>::Install(service);
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/String.h"
+#include "platform/Services.h"
 
 enum class RegistryRoot { kClassesRoot, kCurrentUser, kLocalMachine };
 
@@ -14,6 +15,8 @@ public:
                           String& value) = 0;
 };
 
-Registry& TheRegistry();
+inline Registry& TheRegistry() { return ServiceSlot<Registry>::Get("registry"); }
 // Returns the previous one, so that tests can wrap and restore it.
-Registry* InstallRegistry(Registry* registry);
+inline Registry* InstallRegistry(Registry* service) {
+    return ServiceSlot<Registry>::Install(service);
+}

@@ -1,21 +1,7 @@
 #include "platform/Sound.h"
 
-#include "core/Fatal.h"
-
 namespace {
-Sound* installedSound = nullptr;
 bool soundEnabled = true;
-}
-
-Sound& TheSound() {
-    if (!installedSound) Fatal("No sound installed");
-    return *installedSound;
-}
-
-Sound* InstallSound(Sound* sound) {
-    Sound* previous = installedSound;
-    installedSound = sound;
-    return previous;
 }
 
 void SetSoundEnabled(bool enabled) {

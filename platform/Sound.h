@@ -2,6 +2,8 @@
 // platform's sound scheme, and only while the framework's sound setting is on.
 #pragma once
 
+#include "platform/Services.h"
+
 class Sound {
 public:
     virtual ~Sound() = default;
@@ -10,9 +12,9 @@ public:
 };
 
 // Fatal when none has been installed.
-Sound& TheSound();
+inline Sound& TheSound() { return ServiceSlot<Sound>::Get("sound"); }
 // Returns the sound installed before (null for none).
-Sound* InstallSound(Sound* sound);
+inline Sound* InstallSound(Sound* service) { return ServiceSlot<Sound>::Install(service); }
 
 // The framework's "SoundEnabled" setting; on until the settings say otherwise.
 void SetSoundEnabled(bool enabled);

@@ -9,6 +9,7 @@
 
 #include "core/Config.h"
 #include "core/String.h"
+#include "platform/Services.h"
 
 class Editbox;
 class Menu;
@@ -110,5 +111,7 @@ public:
     virtual void ShowBusyCursor(bool busy) = 0;
 };
 
-WindowSystem& TheWindowSystem();
-void InstallWindowSystem(WindowSystem* system);
+inline WindowSystem& TheWindowSystem() { return ServiceSlot<WindowSystem>::Get("window system"); }
+inline WindowSystem* InstallWindowSystem(WindowSystem* service) {
+    return ServiceSlot<WindowSystem>::Install(service);
+}

@@ -6,6 +6,7 @@
 
 #include "core/Fatal.h"
 #include "core/String.h"
+#include "platform/Ask.h"
 
 namespace {
 
@@ -47,6 +48,15 @@ TEST_F(FatalDeathTest, CheckedStringIndexNamesModuleAndLine) {
             String().SetAt(0, 'x');
         },
         testing::ExitedWithCode(1), "hook-saw-expected");
+}
+
+TEST_F(FatalDeathTest, AServiceNobodyInstalledIsAFatalError) {
+    EXPECT_EXIT(
+        {
+            InstallAsk(nullptr);
+            TheAsk();
+        },
+        testing::ExitedWithCode(1), "No question asker installed");
 }
 
 TEST_F(FatalDeathTest, WithoutHookTheMessageGoesToStderr) {
