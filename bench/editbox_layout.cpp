@@ -51,12 +51,14 @@ String MakeDocument(int32_t size) {
     return text;
 }
 
-class NullHost : public EditboxHost {
+class NullHost : public ViewHost {
 public:
     void InvalidateAll() override {}
     void InvalidateArea(const Rect&) override {}
     void ScrollStateChanged() override {}
     void PlaceCaret(int32_t, int32_t, int32_t, int32_t) override {}
+    void SetCursor(ViewCursor) override {}
+    void CaptureMouse(bool) override {}
     int32_t DragText(const String&, int32_t) override { return 0; }
 };
 
@@ -65,7 +67,7 @@ struct Fixture {
         box.SetFonts(std::make_unique<HeadlessProportionalFont>(),
                      std::make_unique<HeadlessMonospaceFont>());
         box.SetWordWrap(wrap);
-        box.SetHost(&host);
+        box.SetViewHost(&host);
         box.OnSize(kClientWidth, kClientHeight);
         box.OnFocus(true);
     }

@@ -15,10 +15,11 @@ Editbox::~Editbox() {
     for (EditboxUndo* record : undo_) delete record;
 }
 
-void Editbox::SetHost(EditboxHost* host) {
-    host_ = host;
+void Editbox::SetViewHost(ViewHost* view) {
+    view_ = view;
     UpdateWrapWidth();
-    if (host_) {
+    if (view_) {
+        view_->SetCursor(ViewCursor::IBeam);
         Invalidate();
         NotifyScroll();
         UpdateCaret();
@@ -153,7 +154,7 @@ String Editbox::SelectionText() const {
 }
 
 String Editbox::GetSelectedText() const {
-    if (!host_) return String();
+    if (!view_) return String();
     return SelectionText();
 }
 

@@ -1,8 +1,9 @@
 // The framework's edit control. It holds the whole document in one TextBox, keeps the
 // caret and the selection as two character indexes, and carries out every primitive
 // edit; higher commands (the key table, tools, search) are built from the public
-// operations here. It draws itself on a Surface and asks its host to repaint, scroll
-// and place the caret, so the platform window around it stays thin.
+// operations here. It is a view client: it draws itself on a Surface and asks its
+// view host to repaint, scroll and place the caret, so the platform window around it
+// stays thin.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include "editbox/TextBox.h"
 #include "platform/Font.h"
 #include "platform/Surface.h"
+#include "platform/View.h"
 
 // Style bits.
 enum : int32_t {
@@ -75,26 +77,29 @@ public:
     virtual void ExchangeBool(const char* key, bool& value) = 0;
 };
 
-class Editbox {
+class Editbox : public ViewClient {
 public:
     static constexpr int32_t kNoLimit = 0x7FFFFFFF;
     // Pixels between the client edge and the text.
     static constexpr int32_t kTextMargin = 2;
     // Drop effects of a drag, in the low three bits.
-    static constexpr int32_t kDropCopy = 1;
-    static constexpr int32_t kDropMove = 2;
+    static constexpr int32_t kDropCopy = kDropEffectCopy;
+    static constexpr int32_t kDropMove = kDropEffectMove;
     // The undo bounds.
     static constexpr int32_t kUndoRecordLimit = 100;
     static constexpr int32_t kUndoByteLimit = 0x200000;
     static constexpr int32_t kUndoMinimumRecords = 10;
 
     explicit Editbox(int32_t style = 1);
-    virtual ~Editbox();
+    ~Editbox() override;
     Editbox(const Editbox&) = delete;
     Editbox& operator=(const Editbox&) = delete;
 
-    // The host window; null while the editbox has no window.
-    void SetHost(EditboxHost* host);
+    // The window that shows the editbox; null while it has none.
+    void SetViewHost(ViewHost* view) override;
+    ViewHost* View() const { return view_; }
+    // The container that hears about changes; may be null.
+    void SetHost(EditboxHost* host) { host_ = host; }
     EditboxHost* Host() const { return host_; }
     void SetOwner(EditboxOwner* owner) { owner_ = owner; }
     EditboxOwner* Owner() const { return owner_; }
@@ -194,7 +199,8 @@ public:
     // The key table and the command handler are built on the primitives above and
     // live with the command table (editbox/Commands*). Keys arrive as the framework's
     // codes (characters by code, kKey* for the others) with kMod* bits.
-    bool OnKey(int32_t key, int32_t modifiers);
+    bool OnKey(int32_t key, int32_t modifiers) override;
+    bool OnCharacter(int32_t code, int32_t modifiers) override { return OnKey(code, modifiers); }
     bool OnCommand(int32_t command);
 
     // --- Clipboard ----------------------------------------------------------------
@@ -205,17 +211,19 @@ public:
     bool Paste();
 
     // --- Mouse and drag and drop (client pixels) ----------------------------------
-    void OnMouseDown(int32_t x, int32_t y, int32_t modifiers);
-    void OnMouseMove(int32_t x, int32_t y, bool buttonDown);
-    void OnMouseUp(int32_t x, int32_t y);
+    void OnMouseDown(int32_t x, int32_t y, int32_t modifiers) override;
+    void OnMouseMove(int32_t x, int32_t y, bool buttonDown) override;
+    void OnMouseUp(int32_t x, int32_t y) override;
+    // Three lines a notch.
+    void OnWheel(int32_t notches) override;
     // The index under a point, for clicks and drops.
     int32_t IndexAtPoint(int32_t x, int32_t y);
     // Something is dragged over the editbox; false refuses it (read-only).
-    bool OnDragOver(int32_t x, int32_t y);
-    void OnDragLeave();
+    bool OnDragOver(int32_t x, int32_t y) override;
+    void OnDragLeave() override;
     // Text dropped on the editbox; `effect` is the one the source allowed. Returns
     // the effect performed (0 when refused).
-    int32_t OnDrop(const String& text, int32_t x, int32_t y, int32_t effect);
+    int32_t OnDrop(const String& text, int32_t x, int32_t y, int32_t effect) override;
     // -1 idle; 0 dragging, still over the dragged text; 1 has left it; 2 dropped on
     // this editbox; 3 dropped back onto the dragged text.
     int32_t DragState() const { return dragState_; }
@@ -269,10 +277,10 @@ public:
     void UpdateFeatureButtons();
 
     // --- View ---------------------------------------------------------------------
-    void OnSize(int32_t width, int32_t height);
+    void OnSize(int32_t width, int32_t height) override;
     int32_t ClientWidth() const { return clientWidth_; }
     int32_t ClientHeight() const { return clientHeight_; }
-    void OnFocus(bool focused);
+    void OnFocus(bool focused) override;
     int32_t TopLine() const { return topLine_; }
     void ScrollToLine(int32_t line);
     void ScrollLines(int32_t delta);
@@ -282,9 +290,12 @@ public:
     int32_t VisibleLineCount();
     void ScrollCaretIntoView();
     EditboxScrollState GetScrollState();
+    // The scroll bars: display lines vertically, pixels horizontally.
+    ViewScrollState ScrollState() override;
+    void OnScroll(ScrollAxis axis, ScrollRequest request, int32_t position) override;
     // Client position of the caret's top left corner.
     void CaretPoint(int32_t& x, int32_t& y);
-    void Paint(Surface& surface);
+    void Paint(Surface& surface) override;
     EditboxStatus GetStatus();
 
 protected:
@@ -318,6 +329,7 @@ private:
     bool CanSelect() const { return (style_ & kEditboxNoShiftSelect) == 0; }
 
     TextBox box_;
+    ViewHost* view_ = nullptr;
     EditboxHost* host_ = nullptr;
     EditboxOwner* owner_ = nullptr;
     int32_t style_ = 1;

@@ -215,7 +215,7 @@ int32_t Editbox::IndexAtPoint(int32_t x, int32_t y) {
 void Editbox::OnMouseDown(int32_t x, int32_t y, int32_t modifiers) {
     int32_t index = IndexAtPoint(x, y);
     bool shift = (modifiers & kModShift) != 0 && CanSelect();
-    if (!shift && HasSelection() && TheEditboxSettings().textDragable && host_ &&
+    if (!shift && HasSelection() && TheEditboxSettings().textDragable && view_ &&
         index >= SelectionStart() && index < SelectionEnd()) {
         StartTextDrag(index);
         return;
@@ -265,7 +265,7 @@ void Editbox::StartTextDrag(int32_t index) {
     String text = SelectionText();
     // A move would delete the text from a box the user may not change.
     bool movable = !IsReadOnly();
-    int32_t effect = host_->DragText(text, movable ? kDropCopy | kDropMove : kDropCopy);
+    int32_t effect = view_->DragText(text, movable ? kDropCopy | kDropMove : kDropCopy);
     int32_t state = dragState_;
     dragState_ = -1;
     if (!movable && (effect & 7) == kDropMove) effect = kDropCopy;

@@ -111,11 +111,11 @@ void Editbox::ExchangeOptions(EditboxOptionExchange& exchange) {
 // ---- view ----
 
 void Editbox::Invalidate() {
-    if (host_) host_->InvalidateAll();
+    if (view_) view_->InvalidateAll();
 }
 
 void Editbox::NotifyScroll() {
-    if (host_) host_->ScrollStateChanged();
+    if (view_) view_->ScrollStateChanged();
 }
 
 void Editbox::OnSize(int32_t width, int32_t height) {
@@ -211,14 +211,14 @@ void Editbox::CaretPoint(int32_t& x, int32_t& y) {
 }
 
 void Editbox::UpdateCaret() {
-    if (!host_) return;
+    if (!view_) return;
     if (!focused_) {
-        host_->PlaceCaret(0, 0, 0, 0);
+        view_->PlaceCaret(0, 0, 0, 0);
         return;
     }
     int32_t x, y;
     CaretPoint(x, y);
-    host_->PlaceCaret(x, y, CaretWidthSetting(), box_.LineHeight());
+    view_->PlaceCaret(x, y, CaretWidthSetting(), box_.LineHeight());
 }
 
 EditboxScrollState Editbox::GetScrollState() {
@@ -237,6 +237,48 @@ EditboxScrollState Editbox::GetScrollState() {
                                  : std::max(widest + 2 * kTextMargin + CaretWidthSetting(),
                                             horizontalOffset_ + clientWidth_);
     return state;
+}
+
+ViewScrollState Editbox::ScrollState() {
+    EditboxScrollState state = GetScrollState();
+    ViewScrollState bars;
+    bars.vertical = {state.topLine, state.visibleLines, std::max(0, state.lineCount - 1)};
+    bars.horizontal = {state.horizontalOffset, std::max(1, state.pageWidth),
+                       std::max(0, state.horizontalExtent - 1)};
+    return bars;
+}
+
+void Editbox::OnScroll(ScrollAxis axis, ScrollRequest request, int32_t position) {
+    ViewScrollState bars = ScrollState();
+    if (axis == ScrollAxis::Vertical) {
+        switch (request) {
+            case ScrollRequest::LineBack: ScrollLines(-1); break;
+            case ScrollRequest::LineForward: ScrollLines(1); break;
+            case ScrollRequest::PageBack: ScrollLines(-bars.vertical.page); break;
+            case ScrollRequest::PageForward: ScrollLines(bars.vertical.page); break;
+            case ScrollRequest::Track: ScrollToLine(position); break;
+            case ScrollRequest::Start: ScrollToLine(0); break;
+            case ScrollRequest::End: ScrollToLine(bars.vertical.maximum); break;
+        }
+        return;
+    }
+    constexpr int32_t kStep = 16;
+    int32_t x = horizontalOffset_;
+    switch (request) {
+        case ScrollRequest::LineBack: x -= kStep; break;
+        case ScrollRequest::LineForward: x += kStep; break;
+        case ScrollRequest::PageBack: x -= bars.horizontal.page; break;
+        case ScrollRequest::PageForward: x += bars.horizontal.page; break;
+        case ScrollRequest::Track: x = position; break;
+        case ScrollRequest::Start: x = 0; break;
+        case ScrollRequest::End: x = bars.horizontal.maximum; break;
+    }
+    SetHorizontalOffset(std::max(0, x));
+}
+
+void Editbox::OnWheel(int32_t notches) {
+    constexpr int32_t kWheelLines = 3;
+    if (notches) ScrollLines(-notches * kWheelLines);
 }
 
 EditboxStatus Editbox::GetStatus() {

@@ -1,5 +1,5 @@
 // Windows and input: a host realises the portable top-level window (menu bar,
-// toolbar, status bar, the editbox) and reports what the user does as calls on a
+// toolbar, status bar, and a view such as the editbox) and reports what the user does as calls on a
 // FrameClient. Nothing here knows which platform draws the window.
 #pragma once
 
@@ -15,6 +15,7 @@ class Editbox;
 class Menu;
 class StatusBar;
 class Toolbar;
+class ViewClient;
 
 // Key codes beyond the character range and modifier bits, shared by every key path.
 enum : int32_t {
@@ -76,7 +77,11 @@ public:
     // an empty text brings the fields back.
     virtual void ShowStatusHelp(const String& text) = 0;
 
-    // The editbox fills the space between the bars and takes the keyboard focus.
+    // The view fills the space between the bars and takes the keyboard focus; it
+    // replaces the one attached before. The client hears of its view host through
+    // SetViewHost, and of null when the view goes.
+    virtual void AttachView(ViewClient& view) = 0;
+    // The editbox as the view, with what an editbox adds: its context menu.
     virtual void AttachEditbox(Editbox& editbox) = 0;
     virtual void AddShortcut(int32_t key, int32_t modifiers, int32_t command) = 0;
     virtual void AcceptDroppedFiles(bool accept) = 0;

@@ -34,7 +34,14 @@ public:
     void SetStatusBar(StatusBar* statusBar) override { statusBar_ = statusBar; }
     void RefreshStatusBar() override {}
     void ShowStatusHelp(const String& text) override { statusHelp_ = text; }
-    void AttachEditbox(Editbox& editbox) override { editbox_ = &editbox; }
+    void AttachView(ViewClient& view) override {
+        view_ = &view;
+        editbox_ = nullptr;
+    }
+    void AttachEditbox(Editbox& editbox) override {
+        editbox_ = &editbox;
+        view_ = nullptr;
+    }
     void AddShortcut(int32_t key, int32_t modifiers, int32_t command) override;
     void AcceptDroppedFiles(bool accept) override { acceptsFiles_ = accept; }
     void PostCommand(int32_t command) override { posted_.push_back(command); }
@@ -50,6 +57,8 @@ public:
     Toolbar* ToolbarModel() const { return toolbar_; }
     StatusBar* StatusBarModel() const { return statusBar_; }
     const String& StatusHelp() const { return statusHelp_; }
+    // Whichever of the two was attached last; the other is null.
+    ViewClient* AttachedView() const { return view_; }
     Editbox* AttachedEditbox() const { return editbox_; }
     bool AcceptsFiles() const { return acceptsFiles_; }
     struct Shortcut {
@@ -74,6 +83,7 @@ private:
     Menu* menuBar_ = nullptr;
     Toolbar* toolbar_ = nullptr;
     StatusBar* statusBar_ = nullptr;
+    ViewClient* view_ = nullptr;
     Editbox* editbox_ = nullptr;
     bool exists_ = true;
     bool visible_ = false;

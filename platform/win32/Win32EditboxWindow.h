@@ -1,12 +1,11 @@
-// The editbox as a Win32 child window: GDI painting through Editbox::Paint, scroll
-// bars, the caret, mouse and keyboard forwarded to the portable editbox, and OLE
-// drag and drop of text.
+// The editbox as a Win32 view window, with what is particular to an editbox: its
+// context menu, and its text for WM_GETTEXT.
 #pragma once
 
 #include <windows.h>
 
 class Editbox;
 
-// Null when the window cannot be created. The window owns its host object and
-// detaches itself from the editbox when destroyed.
+// Null when the window cannot be created. The window detaches itself from the
+// editbox when destroyed.
 HWND CreateEditboxWindow(HWND parent, Editbox& editbox);

@@ -8,6 +8,7 @@
 #include "core/Fatal.h"
 #include "core/Settings.h"
 #include "platform/win32/Win32EditboxWindow.h"
+#include "platform/win32/Win32View.h"
 #include "platform/win32/Win32Keys.h"
 #include "ui/Menu.h"
 #include "ui/Toolbar.h"
@@ -139,7 +140,7 @@ void Win32Frame::Show() {
     ShowWindow(window_, showMaximised_ ? SW_SHOWMAXIMIZED : SW_SHOW);
     showMaximised_ = false;
     UpdateWindow(window_);
-    if (editboxWindow_) SetFocus(editboxWindow_);
+    if (viewWindow_) SetFocus(viewWindow_);
 }
 
 bool Win32Frame::GetPlacement(WindowPlacement& placement) const {
@@ -345,11 +346,22 @@ void Win32Frame::ShowStatusHelp(const String& text) {
     statusHelpShown_ = true;
 }
 
+// The old view goes before the new one is made: a client attached again would
+// otherwise lose its new host when the old window goes.
+void Win32Frame::AttachView(ViewClient& view) {
+    if (viewWindow_) DestroyWindow(viewWindow_);
+    PlaceView(CreateViewWindow(window_, view));
+}
+
 void Win32Frame::AttachEditbox(Editbox& editbox) {
-    if (editboxWindow_) DestroyWindow(editboxWindow_);
-    editboxWindow_ = CreateEditboxWindow(window_, editbox);
+    if (viewWindow_) DestroyWindow(viewWindow_);
+    PlaceView(CreateEditboxWindow(window_, editbox));
+}
+
+void Win32Frame::PlaceView(HWND view) {
+    viewWindow_ = view;
     LayOut();
-    if (editboxWindow_) SetFocus(editboxWindow_);
+    if (viewWindow_) SetFocus(viewWindow_);
 }
 
 void Win32Frame::AddShortcut(int32_t key, int32_t modifiers, int32_t command) {
@@ -413,8 +425,8 @@ void Win32Frame::LayOut() {
         bottom -= r.bottom - r.top;
         SetStatusParts();
     }
-    if (editboxWindow_) {
-        MoveWindow(editboxWindow_, 0, top, client.right, std::max(bottom - top, 0), TRUE);
+    if (viewWindow_) {
+        MoveWindow(viewWindow_, 0, top, client.right, std::max(bottom - top, 0), TRUE);
     }
 }
 
@@ -442,7 +454,7 @@ LRESULT Win32Frame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             }
             return 0;
         case WM_SETFOCUS:
-            if (editboxWindow_) SetFocus(editboxWindow_);
+            if (viewWindow_) SetFocus(viewWindow_);
             return 0;
         case WM_ACTIVATE:
             client_.OnFrameActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -511,7 +523,7 @@ LRESULT Win32Frame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             client_.OnFrameDestroyed();
             return 0;
         case WM_NCDESTROY:
-            window_ = toolbarWindow_ = statusWindow_ = editboxWindow_ = nullptr;
+            window_ = toolbarWindow_ = statusWindow_ = viewWindow_ = nullptr;
             if (menuHandle_) menuHandle_ = nullptr;  // destroyed with its window
             PostQuitMessage(0);
             break;

@@ -1,6 +1,6 @@
 // The Win32 realisation of the portable top-level window: a native frame with a
-// menu bar built from the Menu model, a comctl32 toolbar and status bar, and the
-// editbox control filling the space between them.
+// menu bar built from the Menu model, a comctl32 toolbar and status bar, and a view
+// (the editbox, say) filling the space between them.
 #pragma once
 
 #include <windows.h>
@@ -34,6 +34,7 @@ public:
     void SetStatusBar(StatusBar* statusBar) override;
     void RefreshStatusBar() override;
     void ShowStatusHelp(const String& text) override;
+    void AttachView(ViewClient& view) override;
     void AttachEditbox(Editbox& editbox) override;
     void AddShortcut(int32_t key, int32_t modifiers, int32_t command) override;
     void AcceptDroppedFiles(bool accept) override;
@@ -58,6 +59,7 @@ private:
     void FillNativeMenu(HMENU handle, const Menu& menu, const std::vector<int32_t>& path);
     void RefillPopup(HMENU popup);
     void BuildToolbar();
+    void PlaceView(HWND view);
     void DestroyToolbarImages();
     void BuildStatusBar();
     void SetStatusParts();
@@ -71,7 +73,7 @@ private:
     HIMAGELIST toolbarImages_ = nullptr;  // kept by the frame: the toolbar does not own them
     HIMAGELIST disabledToolbarImages_ = nullptr;
     HWND statusWindow_ = nullptr;
-    HWND editboxWindow_ = nullptr;
+    HWND viewWindow_ = nullptr;
     HMENU menuHandle_ = nullptr;
     Menu* menuBar_ = nullptr;
     Toolbar* toolbar_ = nullptr;

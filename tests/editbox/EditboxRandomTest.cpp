@@ -91,6 +91,7 @@ protected:
                           std::make_unique<HeadlessMonospaceFont>());
             box->SetFixedPitch(session.fixedPitch);
             box->SetWordWrap(session.clientWidth > 0);
+            box->SetViewHost(&host);
             box->SetHost(&host);
             box->OnSize(session.clientWidth > 0 ? session.clientWidth : 400, 160);
             box->OnFocus(true);

@@ -611,6 +611,38 @@ TEST_F(EditboxTest, ResizingAWrappedBoxKeepsTheTopTextAtTheTop) {
     EXPECT_LT(caretLine, box->TopLine() + 10);
 }
 
+TEST_F(EditboxTest, ScrollBarsAndTheWheelMoveTheView) {
+    String text;
+    for (int line = 0; line < 40; ++line) text.Append("line\n");
+    Make(kMultiLine, text.c_str());
+    EXPECT_EQ(host.cursor, ViewCursor::IBeam);
+    ViewScrollState bars = box->ScrollState();
+    EXPECT_EQ(bars.vertical.page, 10);
+    EXPECT_EQ(bars.vertical.maximum, 40);
+
+    box->OnScroll(ScrollAxis::Vertical, ScrollRequest::PageForward, 0);
+    EXPECT_EQ(box->TopLine(), 10);
+    box->OnScroll(ScrollAxis::Vertical, ScrollRequest::LineBack, 0);
+    EXPECT_EQ(box->TopLine(), 9);
+    box->OnScroll(ScrollAxis::Vertical, ScrollRequest::Track, 25);
+    EXPECT_EQ(box->ScrollState().vertical.position, 25);
+    box->OnScroll(ScrollAxis::Vertical, ScrollRequest::End, 0);
+    EXPECT_EQ(box->TopLine(), 40);
+    box->OnScroll(ScrollAxis::Vertical, ScrollRequest::Start, 0);
+    box->OnWheel(-2);  // towards the user: down the text
+    EXPECT_EQ(box->TopLine(), 6);
+    box->OnWheel(1);
+    EXPECT_EQ(box->TopLine(), 3);
+
+    box->SetWordWrap(false);
+    box->SetText(std::string(200, 'x').c_str());
+    box->OnScroll(ScrollAxis::Horizontal, ScrollRequest::Track, 50);
+    box->OnScroll(ScrollAxis::Horizontal, ScrollRequest::LineBack, 0);
+    EXPECT_EQ(box->ScrollState().horizontal.position, 34);
+    box->OnScroll(ScrollAxis::Horizontal, ScrollRequest::PageBack, 0);
+    EXPECT_EQ(box->HorizontalOffset(), 0);
+}
+
 TEST_F(EditboxTest, WordWrapNeedsAMultiLineBox) {
     Make(1, "abc");
     EXPECT_FALSE(box->WordWrap());

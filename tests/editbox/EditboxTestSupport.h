@@ -17,7 +17,7 @@
 #include "platform/headless/HeadlessSurface.h"
 #include "TestStrings.h"
 
-class RecordingHost : public EditboxHost {
+class RecordingHost : public ViewHost, public EditboxHost {
 public:
     void InvalidateAll() override { ++invalidations; }
     void InvalidateArea(const Rect&) override { ++invalidations; }
@@ -25,6 +25,8 @@ public:
     void PlaceCaret(int32_t x, int32_t y, int32_t width, int32_t height) override {
         caret = Rect{x, y, x + width, y + height};
     }
+    void SetCursor(ViewCursor shape) override { cursor = shape; }
+    void CaptureMouse(bool on) override { captured = on; }
     int32_t DragText(const String& text, int32_t allowed) override {
         dragged.push_back(Std(text));
         dragAllowed = allowed;
@@ -39,6 +41,8 @@ public:
     int32_t scrollNotices = 0;
     int32_t featureNotices = 0;
     Rect caret;
+    ViewCursor cursor = ViewCursor::Arrow;
+    bool captured = false;
     std::vector<std::string> log;
     std::vector<std::string> dragged;
     // Runs inside the modal drag, as the platform's drag loop would.
@@ -88,6 +92,7 @@ protected:
         box = std::make_unique<Editbox>(style);
         box->SetFonts(std::make_unique<HeadlessMonospaceFont>(),
                       std::make_unique<HeadlessMonospaceFont>());
+        box->SetViewHost(&host);
         box->SetHost(&host);
         box->OnSize(kWidth, kHeight);
         box->OnFocus(true);
