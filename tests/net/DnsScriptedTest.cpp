@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "net/DNSMessage.h"
@@ -243,6 +244,13 @@ TEST_F(DnsScriptedTest, ResponseCodesBecomeResults) {
             << rcode;
     }
     EXPECT_STREQ(DNS_ErrorText(kDnsNameError), "Domain does not exist");
+    // A reply to some other question.
+    EXPECT_EQ(AskWith([](const String& q) {
+                  String r = Reply(q, kAnswer, 0, String());
+                  r.SetAt(13, 'x');
+                  return r;
+              }),
+              kDnsDifferentDomain);
 }
 
 TEST_F(DnsScriptedTest, ATruncatedReplyIsAskedAgainOverTcp) {
@@ -526,6 +534,60 @@ TEST_F(DnsScriptedTest, CacheEntriesLastAnHourAndTheOldestMakesRoom) {
     EXPECT_TRUE(cache.Find("newest", value));
     clock.UseRealTicks();
     InstallClock(previous);
+}
+
+// A network whose sockets fail at a chosen step, for the codes no peer can cause.
+class FailingNetwork : public Network {
+public:
+    enum Step { kOpen, kSend, kReceive };
+    explicit FailingNetwork(Step step) : step_(step) {}
+
+    std::unique_ptr<UdpSocket> OpenUdp() override {
+        if (step_ == kOpen) return nullptr;
+        return std::make_unique<Socket>(step_);
+    }
+    std::unique_ptr<TcpSocket> OpenTcp() override { return nullptr; }
+    String LastError() override { return "scripted failure"; }
+    bool ResolveHostName(const String&, uint32_t*) override { return false; }
+    void ConfiguredNameServers(std::vector<uint32_t>&) override {}
+
+private:
+    class Socket : public UdpSocket {
+    public:
+        explicit Socket(Step step) : step_(step) {}
+        bool Bind(uint32_t, uint16_t) override { return true; }
+        uint16_t LocalPort() override { return 0; }
+        bool SendTo(uint32_t, uint16_t, const void*, int32_t) override { return step_ != kSend; }
+        int32_t ReceiveFrom(void*, int32_t, uint32_t, uint32_t*, uint16_t*) override { return kSocketFailed; }
+
+    private:
+        Step step_;
+    };
+    Step step_;
+};
+
+TEST_F(DnsScriptedTest, SocketFailuresHaveTheirCodes) {
+    UseServer(53);
+    const std::pair<FailingNetwork::Step, int32_t> cases[] = {
+        {FailingNetwork::kOpen, kDnsNoSocket},
+        {FailingNetwork::kSend, kDnsSendFailed},
+        {FailingNetwork::kReceive, kDnsReceiveFailed},
+    };
+    for (const auto& [step, code] : cases) {
+        FailingNetwork failing(step);
+        Network* previous = InstallNetwork(&failing);
+        std::vector<DNS_Response> records;
+        int32_t result = DNS_Resolver().Query(kDnsTypeA, "host.example.test", records);
+        InstallNetwork(previous);
+        EXPECT_EQ(result, code);
+    }
+    // The platform resolver's failure, with Use_OS_DNS.
+    FailingNetwork failing(FailingNetwork::kOpen);
+    Network* previous = InstallNetwork(&failing);
+    FrameworkSetting(kSetUse_OS_DNS).value = Var::Boolean(true);
+    IP_Address address;
+    EXPECT_EQ(DNS_Resolver().Resolve("host.example.test", address), kDnsNameError);
+    InstallNetwork(previous);
 }
 
 TEST_F(DnsScriptedTest, EveryCodeHasItsText) {
