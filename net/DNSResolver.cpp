@@ -15,8 +15,8 @@ constexpr uint32_t kFirstResendMs = 1000;
 constexpr uint32_t kResendGrowthMs = 1000;
 constexpr uint32_t kPollMs = 10;
 
-// Not the process-wide text-tool generator: that one replays a fixed sequence by
-// design, and a guessable ID lets any sender forge the answer.
+// Not the process-wide text-tool generator: that one replays a fixed sequence on
+// purpose, and a guessable ID lets any sender forge the answer.
 uint16_t RandomQueryId() {
     static std::mutex lock;
     static std::mt19937 generator{std::random_device{}()};
