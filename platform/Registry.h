@@ -1,6 +1,8 @@
 // The system registry, as far as the portable code reads it.
 #pragma once
 
+#include <vector>
+
 #include "core/String.h"
 #include "platform/Services.h"
 
@@ -13,6 +15,9 @@ public:
     // is missing or is not text. An empty name reads the key's default value.
     virtual bool ReadText(RegistryRoot root, const String& key, const String& name,
                           String& value) = 0;
+    // The names of a key's direct subkeys, in the registry's order; false when the
+    // key is missing.
+    virtual bool SubkeyNames(RegistryRoot root, const String& key, std::vector<String>& names) = 0;
 };
 
 inline Registry& TheRegistry() { return ServiceSlot<Registry>::Get("registry"); }

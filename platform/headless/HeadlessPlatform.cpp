@@ -9,10 +9,12 @@
 #include "platform/headless/HeadlessRegistry.h"
 #include "platform/headless/HeadlessSound.h"
 #include "platform/headless/HeadlessWindow.h"
+#include "platform/headless/HostNetwork.h"
 
 void InstallHeadlessPlatform() {
     InstallClock(&TheHeadlessClock());
     InstallHostFileSystem();
+    InstallHostNetwork();
     InstallProfiles(&TheHeadlessProfiles());
     InstallRegistry(&TheHeadlessRegistry());
     InstallAsk(&TheHeadlessAsk());

@@ -9,6 +9,8 @@ class HeadlessRegistry : public Registry {
 public:
     bool ReadText(RegistryRoot root, const String& key, const String& name,
                   String& value) override;
+    // A key exists while a value is set in it or below it.
+    bool SubkeyNames(RegistryRoot root, const String& key, std::vector<String>& names) override;
 
     void SetText(RegistryRoot root, const String& key, const String& name, const String& value);
     // False when there was no such value.

@@ -9,6 +9,7 @@
 #include "platform/win32/Win32Drawing.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Profiles.h"
+#include "platform/win32/Win32Network.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Window.h"
 
@@ -17,6 +18,7 @@ void InstallWin32SystemServices() {
     InstallFileSystem(&TheWin32FileSystem());
     InstallProfiles(&TheWin32Profiles());
     InstallRegistry(&TheWin32Registry());
+    InstallNetwork(&TheWin32Network());
 }
 
 void InstallWin32Platform() {

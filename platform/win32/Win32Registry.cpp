@@ -44,6 +44,25 @@ public:
         value = raw;
         return true;
     }
+
+    bool SubkeyNames(RegistryRoot root, const String& key, std::vector<String>& names) override {
+        names.clear();
+        HKEY opened;
+        if (RegOpenKeyExA(RootKey(root), key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+            return false;
+        }
+        // Key names are at most 255 characters.
+        char name[256];
+        for (DWORD i = 0;; i++) {
+            DWORD length = sizeof name;
+            LONG result = RegEnumKeyExA(opened, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+            if (result == ERROR_NO_MORE_ITEMS) break;
+            if (result == ERROR_SUCCESS) names.push_back(String(name, int32_t(length)));
+            else if (result != ERROR_MORE_DATA) break;
+        }
+        RegCloseKey(opened);
+        return true;
+    }
 };
 
 }  // namespace
