@@ -1,13 +1,18 @@
 #include "ui/Dialog.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 
 #include "core/Fatal.h"
 
 namespace {
 
-int32_t ParseWhole(const String& text) { return int32_t(std::strtol(text.c_str(), nullptr, 10)); }
+// Saturated: a value beyond 32 bits must not wrap onto a real index or id.
+int32_t ParseWhole(const String& text) {
+    return int32_t(std::clamp<long>(std::strtol(text.c_str(), nullptr, 10), INT32_MIN, INT32_MAX));
+}
 
 bool IsWhole(const String& text) {
     const char* p = text.c_str();

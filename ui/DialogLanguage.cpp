@@ -1,5 +1,7 @@
 #include "ui/DialogLanguage.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -8,6 +10,12 @@
 #include "ui/DialogResources.h"
 
 namespace {
+
+// Signed decimal, saturated so that negating it stays in range.
+int32_t ReadWhole(const char* text) {
+    long n = std::strtol(text, nullptr, 10);
+    return int32_t(std::clamp<long>(n, -INT32_MAX, INT32_MAX));
+}
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 
@@ -92,7 +100,7 @@ public:
     }
     int32_t Whole(const char* name, int32_t otherwise = 0) const {
         const String* v = Find(name);
-        return v ? int32_t(std::strtol(v->c_str(), nullptr, 10)) : otherwise;
+        return v ? ReadWhole(v->c_str()) : otherwise;
     }
 
 private:
@@ -378,7 +386,7 @@ std::vector<DialogEntry> ParseEntries(const String& value) {
             piece.SetLength(open);
         }
         if (piece.Length() && piece[piece.Length() - 1] == ']' && (open = piece.FindLastOf("[")) >= 0) {
-            entry.id = int32_t(std::strtol(piece.c_str() + open + 1, nullptr, 10));
+            entry.id = ReadWhole(piece.c_str() + open + 1);
             piece.SetLength(open);
         }
         entry.label = piece;
