@@ -153,7 +153,8 @@ struct DialogControl {
     bool IsComboOrList() const {
         return kind == ControlKind::kCombobox || kind == ControlKind::kListbox;
     }
-    // True for controls that have a meaningful "not empty" state.
+    // What an editbox dependency asks of its controller: no text typed and, for a
+    // combobox or listbox, no entry selected. Other kinds answer for their caption.
     bool IsEmpty() const;
 
     // The value through the storage mode: the selected entry's position, id, label or
@@ -190,6 +191,7 @@ public:
     DialogControl& Control(int32_t index);
     const DialogControl& Control(int32_t index) const;
 
+    // The reference holds until the next Add.
     DialogControl& Add(ControlKind kind, uint32_t layoutFlags);
 
     // -1 when no control asked for it.
