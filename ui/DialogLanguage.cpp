@@ -300,8 +300,11 @@ void ApplyCommonProperties(Dialog& dialog, DialogControl& c, const Properties& p
 
     if (p.Has("focus")) dialog.SetFocus(dialog.Count() - 1);
 
-    if (p.Has("tips")) c.tip = p.Text("tips");
-    if (p.Has("title")) c.tipTitle = p.Text("title");
+    // A balloon title without a balloon text would title nothing.
+    if (p.Has("tips")) {
+        c.tip = p.Text("tips");
+        if (p.Has("title")) c.tipTitle = p.Text("title");
+    }
 
     if (const String* topic = p.Find("help")) {
         if (topic->Equals("~*~")) {

@@ -224,7 +224,7 @@ TEST_F(DialogLanguage, CommonProperties) {
         "checkbox { depend_cb=0; depend_rb=2; depend_combo=5; bold; underline; small; large };"
         "edit { depend_combo=-2; huge; focus; title='T'; tips='Tip' };"
         "text { text='  Menu font face: '; help='~*~'; depend_combo=0 };"
-        "checkbox { text='A::'; help='~*~'; depend_eb=1 }");
+        "checkbox { text='A::'; help='~*~'; depend_eb=1; title='no tip' }");
     const DialogControl& a = d.Control(0);
     EXPECT_EQ(a.dependency, DependencyKind::kRadioButton);
     EXPECT_TRUE(a.dependencyInverted);
@@ -244,6 +244,7 @@ TEST_F(DialogLanguage, CommonProperties) {
     EXPECT_FALSE(d.Control(2).dependencyInverted);
     EXPECT_STREQ(d.Control(3).helpTopic.c_str(), "A:");
     EXPECT_EQ(d.Control(3).dependency, DependencyKind::kEditbox);
+    EXPECT_TRUE(d.Control(3).tipTitle.IsEmpty());
 }
 
 TEST_F(DialogLanguage, EverySettingsLayoutParses) {
