@@ -13,8 +13,10 @@ bool Expired(uint32_t stored, uint32_t now) { return now - stored > kDnsCacheLif
 
 template <class Value>
 bool DNS_Cache<Value>::Find(const std::string& key, Value& value) {
-    uint32_t now = TheClock().TickCount();
     std::lock_guard<std::mutex> guard(lock_);
+    // Read under the lock: a tick taken before it can be older than an entry another
+    // thread stores meanwhile, which would then look 49 days old.
+    uint32_t now = TheClock().TickCount();
     auto found = entries_.find(key);
     if (found == entries_.end()) return false;
     if (Expired(found->second.stored, now)) {
@@ -28,8 +30,8 @@ bool DNS_Cache<Value>::Find(const std::string& key, Value& value) {
 template <class Value>
 void DNS_Cache<Value>::Store(const std::string& key, const Value& value) {
     if (IsEmptyValue(value)) return;
-    uint32_t now = TheClock().TickCount();
     std::lock_guard<std::mutex> guard(lock_);
+    uint32_t now = TheClock().TickCount();
     if (int32_t(entries_.size()) >= kDnsCacheCapacity && entries_.find(key) == entries_.end()) {
         auto oldest = entries_.end();
         for (auto i = entries_.begin(); i != entries_.end();) {

@@ -2,6 +2,8 @@
 // pinned on demand and a virtual tick that lets retry loops run without waiting.
 #pragma once
 
+#include <atomic>
+
 #include "platform/Clock.h"
 
 class HeadlessClock : public Clock {
@@ -30,10 +32,11 @@ private:
     DateTime now_;
     bool fixedZone_ = false;
     TimeZone zone_;
-    bool virtualTicks_ = false;
-    uint32_t ticks_ = 0;
-    int32_t sleepCount_ = 0;
-    uint64_t sleptMilliseconds_ = 0;
+    // Resolvers in several threads tick and sleep at once.
+    std::atomic<bool> virtualTicks_{false};
+    std::atomic<uint32_t> ticks_{0};
+    std::atomic<int32_t> sleepCount_{0};
+    std::atomic<uint64_t> sleptMilliseconds_{0};
 };
 
 // The instance InstallHeadlessPlatform installs.

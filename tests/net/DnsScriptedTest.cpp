@@ -175,13 +175,15 @@ TEST_F(DnsScriptedTest, BadNamesAreRefusedBeforeAnythingIsSent) {
 
 TEST_F(DnsScriptedTest, TheRequestIsAStandardRecursiveQuestion) {
     String seen;
-    ScriptedServer server([&](const String& request) {
-        seen = request;
-        return std::vector<String>{Reply(request, kAnswer, 1, Record(kDnsTypeA, Bytes({10, 0, 0, 1})))};
-    });
-    UseServer(server.Port());
-    std::vector<DNS_Response> records;
-    ASSERT_EQ(DNS_Resolver().Query(kDnsTypeMX, "Mail.Example.test", records), kDnsSuccess);
+    {
+        ScriptedServer server([&](const String& request) {
+            seen = request;
+            return std::vector<String>{Reply(request, kAnswer, 1, Record(kDnsTypeA, Bytes({10, 0, 0, 1})))};
+        });
+        UseServer(server.Port());
+        std::vector<DNS_Response> records;
+        ASSERT_EQ(DNS_Resolver().Query(kDnsTypeMX, "Mail.Example.test", records), kDnsSuccess);
+    }  // the server's thread has ended: what it saw is safe to read
     uint16_t id = DnsMessageId(seen);
     EXPECT_TRUE(id >= 1 && id <= 65534);
     String expected(seen.c_str(), 2);
@@ -601,3 +603,73 @@ TEST_F(DnsScriptedTest, EveryCodeHasItsText) {
 }
 
 }  // namespace
+
+// Threads resolving the same and different names at once, while others write straight
+// into the caches past their capacity. ThreadSanitizer (scripts/test-all) watches the
+// locks; the counts below catch a lost update without it.
+TEST_F(DnsScriptedTest, LookupsFromSeveralThreadsShareTheCaches) {
+    // hN.example.test is 10.0.0.N; every domain has one exchange.
+    ScriptedServer server([](const String& q) {
+        if (q.Length() < 14) return std::vector<String>();
+        uint16_t type = uint16_t(uint8_t(q[q.Length() - 4]) << 8 | uint8_t(q[q.Length() - 3]));
+        if (type == kDnsTypeMX) {
+            String data;
+            Put16(data, 10);
+            return std::vector<String>{Reply(q, kAnswer, 1, Record(kDnsTypeMX, data + Name("mx.example.test")))};
+        }
+        int host = q[14] - '0';
+        return std::vector<String>{Reply(q, kAnswer, 1, Record(kDnsTypeA, Bytes({10, 0, 0, host})))};
+    });
+    ASSERT_NE(server.Port(), 0);
+    UseServer(server.Port());
+    constexpr int kThreads = 8, kHosts = 4, kRounds = 3, kStored = 700;
+    DNS_Statistics& stats = DnsStatistics();
+    uint32_t lookups = stats.lookups, hits = stats.cacheHits, failures = stats.failures;
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; t++) {
+        threads.emplace_back([t, &wrong] {
+            for (int round = 0; round < kRounds; round++) {
+                for (int h = 0; h < kHosts; h++) {
+                    IP_Address address;
+                    String name = String::Formatted("h%d.example.test", (h + t) % kHosts);
+                    if (DNS_Resolver().Resolve(name, address) != kDnsSuccess ||
+                        address.bytes[3] != (h + t) % kHosts) {
+                        wrong++;
+                    }
+                }
+                String servers;
+                if (DNS_Resolver().MailServers("example.test", 0, servers) != kDnsSuccess ||
+                    servers != String("mx.example.test")) {
+                    wrong++;
+                }
+            }
+            // The same key from every thread, and keys of its own beyond the capacity.
+            for (int i = 0; i < kStored; i++) {
+                DnsMailCache().Store(DnsCacheKey(String("shared.test")), "mx.shared.test");
+                DnsHostNameCache().Store(DnsCacheKey(IP_Address::FromNumber(0x0B000000u + uint32_t(t * kStored + i))),
+                                         String::Formatted("n%d.example.test", i));
+                String found;
+                if (!DnsMailCache().Find(DnsCacheKey(String("shared.test")), found) || found != String("mx.shared.test")) {
+                    wrong++;
+                }
+                DnsAddressCache().Store(DnsCacheKey(String::Formatted("t%d.example.test", t)),
+                                        IP_Address::FromNumber(uint32_t(i + 1)));
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(wrong, 0);
+    constexpr uint32_t kLookups = kThreads * kRounds * (kHosts + 1);
+    EXPECT_EQ(stats.lookups - lookups, kLookups);
+    EXPECT_EQ(stats.failures - failures, 0u);
+    // A lookup is a hit or a question; a lost count would break this.
+    EXPECT_GE(stats.cacheHits - hits + uint32_t(server.Requests()), kLookups);
+    EXPECT_LE(uint32_t(server.Requests()), uint32_t(kThreads * (kHosts + 1)));
+    EXPECT_EQ(DnsHostNameCache().Count(), kDnsCacheCapacity);
+    EXPECT_EQ(DnsAddressCache().Count(), kHosts + kThreads);
+    EXPECT_EQ(DnsMailCache().Count(), 2);
+    IP_Address last;
+    ASSERT_TRUE(DnsAddressCache().Find(DnsCacheKey(String("t3.example.test")), last));
+    EXPECT_EQ(last.Number(), uint32_t(kStored));
+}
