@@ -2,7 +2,7 @@
 // and as the answer section behind the header and question of a fixed request, must
 // parse to a code or records without reading outside the message or looping.
 //
-// Build (from the repository root):
+// Built by the fuzz preset; by hand (from the repository root):
 //   clang++ -std=c++20 -g -O1 -Wno-ignored-attributes -fsanitize=fuzzer,address,undefined -I. \
 //     fuzz/dns_reply_fuzz.cpp net/DNSMessage.cpp net/DNSTypes.cpp core/String.cpp \
 //     core/Fatal.cpp -o build/dns_reply_fuzz

@@ -56,8 +56,8 @@ const char* DNS_ErrorText(int32_t code) {
         "An RRset that should not to exist, does exist",
         "An RRset that should exist does not",
         "The server is not authoritative for the zone",
-        "A name used in the Prerequisite or Update Section is not within the zone denoted by "
-        "the Zone Section",
+        ("A name used in the Prerequisite or Update Section is not within the zone denoted by "
+         "the Zone Section"),
     };
     if (code < 0 || code >= int32_t(sizeof kTexts / sizeof kTexts[0])) return "Unknown";
     return kTexts[code];
