@@ -701,17 +701,18 @@ void NativeDialog::Init() {
         buttonWidths.push_back(measurer.NaturalSize(probe).width);
         buttonsWidth += buttonWidths.back() + gap;
     }
-    ReleaseDC(window_, dc);
 
     int width = std::max({natural.naturalWidth, buttonsWidth + gap, kMinimumClientWidth});
     if (options_.width > 0) width = std::min(width, std::max(options_.width, kMinimumClientWidth));
     int controlsHeight = model_.Count() > 0 ? natural.naturalHeight : gap;
     FlowLayoutResult placed = FlowLayout(model_, measurer, width, controlsHeight, gap);
+    ReleaseDC(window_, dc);
     for (int32_t i = 0; i < model_.Count(); ++i) CreateControl(i, placed.rects[size_t(i)]);
 
     const int32_t modelDefault = model_.DefaultButton();
     int x = width - buttonsWidth;
-    const int y = controlsHeight;
+    // A gap more above the buttons sets them apart from the controls.
+    const int y = controlsHeight + (model_.Count() > 0 ? gap : 0);
     for (size_t b = 0; b < options_.buttons.size(); ++b) {
         AskButton button = options_.buttons[b];
         bool isDefault = modelDefault < 0 && (button == kAskOk || (b == 0 && std::find(options_.buttons.begin(),
