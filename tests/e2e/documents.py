@@ -334,7 +334,7 @@ class Documents:
         return data.decode("latin-1").replace("\\", "\\\\").replace("\r", "\\r").replace("\n", "\\n")
 
     def resize_window(self):
-        """the Resize Window dialog shows the size and OK applies a new width"""
+        """the Resize Window dialog shows the size; typing, Tab and Enter resize"""
         e = self.e
         p = e.start()
         values = e.wait_for(e.main_window, "the window")
@@ -358,9 +358,13 @@ class Documents:
         e.check_equal(box_of(labels[0])[2], box_of(labels[1])[2], "label width")
         if not any(c[0].lower() == "msctls_updown32" for c in controls):
             raise AssertionError(f"no up-down arrows in {controls}")
-        e.helper("settext", "Resize Window", "1001", "700")
+        # The width edit has the focus with its text selected: typing replaces it,
+        # Tab moves on, Enter is OK.
+        e.type_text("700")
+        e.keys("Tab")
+        e.helper("settext", "Resize Window", "1004", "500")
         e.screenshot("resize-window")
-        e.helper("press", "Resize Window", "1")
+        e.keys("Return")
         def resized():
             now = e.main_window()
             if not now:
@@ -368,6 +372,6 @@ class Documents:
             l, t, r, b = (int(v) for v in now["rect"].split(","))
             return (r - l, b - t, l, t) if r - l == 700 else None
         width, height, l, t = e.wait_for(resized, "the new width")
-        e.check_equal((height, l, t), (bottom - top, left, top), "height and corner")
+        e.check_equal((height, l, t), (500, left, top), "height and corner")
         self.exit_without_question(p)
         return p
