@@ -235,6 +235,7 @@ private:
     std::vector<NativeControl> natives_;
     std::vector<HWND> tips_;
     bool showing_ = false;  // writing the model into the controls: their echoes are ours
+    int contentRight_ = 0;  // the right edge of the controls' area
 };
 
 HWND NativeDialog::Child(const char* cls, const char* text, DWORD style, const RECT& r, int id, HFONT font,
@@ -271,7 +272,10 @@ void NativeDialog::CreateControl(int32_t i, const Rect& rect) {
         if (c.fancy) text.bottom = text.top + line;
         n.main = Child("STATIC", c.caption.c_str(), align | WS_GROUP, text, id, font);
         if (c.fancy) {
-            RECT rule = {r.left, r.bottom - 2, r.right, r.bottom};
+            // A heading alone in its row rules off the whole width under it.
+            bool alone = i + 1 >= model_.Count() || (model_.Control(i + 1).layoutFlags & kLayoutNewRow);
+            bool first = c.layoutFlags & kLayoutNewRow;
+            RECT rule = {r.left, r.bottom - 2, alone && first ? contentRight_ : r.right, r.bottom};
             n.extra = Child("STATIC", "", SS_ETCHEDHORZ, rule, -1, font);
         }
         break;
@@ -706,6 +710,7 @@ void NativeDialog::Init() {
     if (options_.width > 0) width = std::min(width, std::max(options_.width, kMinimumClientWidth));
     int controlsHeight = model_.Count() > 0 ? natural.naturalHeight : gap;
     FlowLayoutResult placed = FlowLayout(model_, measurer, width, controlsHeight, gap);
+    contentRight_ = width - gap;
     ReleaseDC(window_, dc);
     for (int32_t i = 0; i < model_.Count(); ++i) CreateControl(i, placed.rects[size_t(i)]);
 
