@@ -3,6 +3,7 @@
 #include "app/AppIdentity.h"
 #include "app/MenuHelp.h"
 #include "app/OptionsCharacterSets.h"
+#include "app/ResizeWindow.h"
 #include "core/FormatNumbers.h"
 #include "platform/Ask.h"
 #include "ui/EditboxKeys.h"
@@ -55,6 +56,9 @@ bool MainWindow::Command(int32_t command) {
             return true;
         case kCmdStatusBarShown:
             ApplyStatusBarShown();
+            return true;
+        case kCmdResizeWindow:
+            if (Host()) ResizeWindow(*Host());
             return true;
         case kCmdToolbarShown:
             if (Host()) Host()->SetToolbar(options_.toolbarShown ? &toolbar_ : nullptr);

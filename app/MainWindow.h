@@ -24,6 +24,7 @@ enum : int32_t {
     kCmdStatusBarShown = 16005,
     kCmdOptionsHelp = 16006,
     kCmdOpenWithForAll = 16007,
+    kCmdResizeWindow = 16009,
 };
 
 class MainWindow : public DocumentWindow, public EditboxOwner {

@@ -23,6 +23,7 @@ constexpr MenuHelpEntry kMenuHelp[] = {
     {11169, "If checked, the document's full path is displayed on the caption."},
     {10081, "If checked, the document is locked while it is being edited."},
     {11168, "If checked, a history of recent documents is displayed on the File menu."},
+    {16009, "Set the width and height of the main window in pixels."},
     // The editbox's commands.
     {11221, "Remove the selected text and place it in the Clipboard (Ctrl+X)."},
     {11219, "Copy the selected text, or all text, to the Clipboard (Ctrl+C)."},

@@ -63,6 +63,8 @@ void Options::BuildMenu(Menu& menu, const Document& document) const {
         sets.Add(set->name, kCmdCharacterSetFirst + n).checked =
             characterSet.Compare(set->name, false) == 0;
     }
+    Menu& window = menu.AddSubmenu("&Window");
+    window.Add("&Resize Window...", kCmdResizeWindow);
 }
 
 bool Options::SelectCharacterSet(int32_t command) {

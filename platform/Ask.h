@@ -4,10 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "core/Array.h"
 #include "core/String.h"
 #include "platform/Services.h"
+
+class Dialog;
 
 // Button identities; the values are the ones the platform's message boxes return.
 enum AskButton : int32_t {
@@ -66,6 +69,18 @@ struct FileDialogRequest {
     String defaultExtension;
 };
 
+// How a Dialog is run: the buttons the host appends under its controls, in the order
+// given (OK and Cancel unless told), where its position is remembered, and how wide
+// it may grow.
+struct DialogRun {
+    std::vector<AskButton> buttons{kAskOk, kAskCancel};
+    // A section of "globals.ini" whose "WindowPosition" keeps where the user left the
+    // dialog; empty: centred on its owner every time.
+    String settingsSection;
+    // The widest client area in pixels the dialog may take; 0 for its natural width.
+    int32_t width = 0;
+};
+
 class Ask {
 public:
     virtual ~Ask() = default;
@@ -76,6 +91,10 @@ public:
     virtual bool AskString(const String& caption, const String& prompt, String& value) = 0;
     virtual bool AskOpenFileName(FileDialogRequest& request) = 0;
     virtual bool AskSaveFileName(FileDialogRequest& request) = 0;
+    // Shows the dialog modally and returns the button that ended it (Cancel for
+    // Escape or the close box). On OK the dialog holds what the user entered; on
+    // anything else it may hold the edits too, and the caller ignores them.
+    virtual AskButton RunDialog(Dialog& dialog, const DialogRun& options) = 0;
 };
 
 inline Ask& TheAsk() { return ServiceSlot<Ask>::Get("question asker"); }

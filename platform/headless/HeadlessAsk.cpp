@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/FileSystem.h"
+#include "ui/Dialog.h"
 
 namespace {
 
@@ -90,6 +91,20 @@ bool HeadlessAsk::AskSaveFileName(FileDialogRequest& request) {
     return AskFileName(AskKind::SaveFile, request);
 }
 
+AskButton HeadlessAsk::RunDialog(Dialog& dialog, const DialogRun& options) {
+    AskedQuestion& q = asked_.emplace_back();
+    q.kind = AskKind::Dialog;
+    q.caption = dialog.Title();
+    q.dialog = std::make_shared<const Dialog>(dialog);
+    q.dialogButtons = options.buttons;
+    AskButton fallback = options.buttons.empty() ? kAskOk : options.buttons.front();
+    if (answers_.empty()) return fallback;
+    Answer answer = answers_.front();
+    answers_.pop_front();
+    if (answer.script) answer.script(dialog);
+    return answer.button != kAskNone ? answer.button : fallback;
+}
+
 void HeadlessAsk::QueueButton(AskButton button) {
     answers_.push_back({button, String(), false});
 }
@@ -100,6 +115,13 @@ void HeadlessAsk::QueueText(const String& text) {
 
 void HeadlessAsk::QueueCancel() {
     answers_.push_back({kAskNone, String(), true});
+}
+
+void HeadlessAsk::QueueDialog(DialogScript script, AskButton button) {
+    Answer answer;
+    answer.button = button;
+    answer.script = std::move(script);
+    answers_.push_back(std::move(answer));
 }
 
 void HeadlessAsk::Reset() {

@@ -4,11 +4,15 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/Ask.h"
 
-enum class AskKind { Message, Number, String, OpenFile, SaveFile };
+class Dialog;
+
+enum class AskKind { Message, Number, String, OpenFile, SaveFile, Dialog };
 
 struct AskedQuestion {
     AskKind kind = AskKind::Message;
@@ -21,7 +25,15 @@ struct AskedQuestion {
     bool taskModal = false;
     bool topmost = false;
     String defaultExtension{};  // of a file dialog
+    // A dialog as it was shown, before the scripted user touched it; its title is
+    // also the caption.
+    std::shared_ptr<const Dialog> dialog{};
+    std::vector<AskButton> dialogButtons{};
 };
+
+// What the scripted user does in a dialog before pressing the button: edits through
+// the dialog's setters, or writes a control and calls ControlChanged as a host does.
+using DialogScript = std::function<void(Dialog&)>;
 
 class HeadlessAsk : public Ask {
 public:
@@ -30,12 +42,16 @@ public:
     bool AskString(const String& caption, const String& prompt, String& value) override;
     bool AskOpenFileName(FileDialogRequest& request) override;
     bool AskSaveFileName(FileDialogRequest& request) override;
+    // The next queued dialog answer, or the dialog's first button untouched.
+    AskButton RunDialog(Dialog& dialog, const DialogRun& options) override;
 
     void QueueButton(AskButton button);
     // Prompts and file dialogs: a queued text is typed in and confirmed; a queued
     // cancel (QueueCancel) leaves the prompt unanswered.
     void QueueText(const String& text);
     void QueueCancel();
+    // The next dialog is edited by `script` (may be empty) and ended with `button`.
+    void QueueDialog(DialogScript script, AskButton button);
 
     const std::vector<AskedQuestion>& Asked() const { return asked_; }
     void Reset();
@@ -45,6 +61,7 @@ private:
         AskButton button = kAskNone;
         String text;
         bool cancel = false;
+        DialogScript script{};
     };
     bool TakeText(String& text);
     bool AskFileName(AskKind kind, FileDialogRequest& request);

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/Win32Dialog.h"
+
 namespace {
 
 // The platform's message box offers fixed button sets; pick the one that holds every
@@ -389,6 +391,10 @@ bool Win32Ask::AskOpenFileName(FileDialogRequest& request) {
 
 bool Win32Ask::AskSaveFileName(FileDialogRequest& request) {
     return RunFileDialog(request, true);
+}
+
+AskButton Win32Ask::RunDialog(Dialog& dialog, const DialogRun& options) {
+    return RunWin32Dialog(dialog, options, OwnerWindow());
 }
 
 Win32Ask& TheWin32Ask() {

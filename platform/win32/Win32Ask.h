@@ -10,6 +10,7 @@ public:
     bool AskString(const String& caption, const String& prompt, String& value) override;
     bool AskOpenFileName(FileDialogRequest& request) override;
     bool AskSaveFileName(FileDialogRequest& request) override;
+    AskButton RunDialog(Dialog& dialog, const DialogRun& options) override;
 };
 
 Win32Ask& TheWin32Ask();

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Ask.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Dialog.h"
 #include "platform/win32/Win32Drawing.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Profiles.h"
@@ -24,6 +25,7 @@ void InstallWin32SystemServices() {
 void InstallWin32Platform() {
     InstallWin32SystemServices();
     InstallAsk(&TheWin32Ask());
+    InstallDialogResources(&TheWin32DialogResources());
     InstallWindowSystem(&TheWin32WindowSystem());
     InstallFontSource(&TheWin32FontSource());
     InstallClipboard(&TheWin32Clipboard());

@@ -1,7 +1,7 @@
 """End-to-end scenarios of documents and options: a file named on the command line,
 saving with Ctrl+S, the lock a second copy of the editor runs into, a file changed by
 another program, options that survive a restart, files dropped onto the window and a
-log-off with unsaved text.
+log-off with unsaved text, and the Resize Window dialog.
 
 The runner (tests/e2e/run) calls run_all(runner) with itself as the argument, after
 its own scenarios; everything here goes through the runner's helpers, so the Wine
@@ -23,7 +23,7 @@ def run_all(e):
     doc = Documents(e, folder)
     for scenario in (doc.command_line_edit_and_save, doc.lock_failure, doc.external_change,
                      doc.status_bar_survives_restart, doc.character_set_survives_restart,
-                     doc.settings_files, doc.drop_files, doc.end_session):
+                     doc.settings_files, doc.drop_files, doc.end_session, doc.resize_window):
         e.scenario(scenario.__doc__)(scenario)()
 
 
@@ -332,3 +332,46 @@ class Documents:
     @staticmethod
     def escaped(data):
         return data.decode("latin-1").replace("\\", "\\\\").replace("\r", "\\r").replace("\n", "\\n")
+
+    def resize_window(self):
+        """the Resize Window dialog shows the size; typing, Tab and Enter resize"""
+        e = self.e
+        p = e.start()
+        values = e.wait_for(e.main_window, "the window")
+        left, top, right, bottom = (int(v) for v in values["rect"].split(","))
+        e.focus_editor()
+        e.keys("alt+o", "w", "r")
+        e.wait_for(lambda: e.box("Resize Window"), "the Resize Window dialog")
+        rc, listed = e.helper("controls", "Resize Window")
+        controls = [listed["control.%d" % i].split("|", 4) for i in range(int(listed.get("controls", 0)))]
+        edits = {int(c[1]): c for c in controls if c[0].lower() == "edit"}
+        if sorted(edits) != [1001, 1004]:
+            raise AssertionError(f"edits {sorted(edits)} in {controls}")
+        e.check_equal(edits[1001][4], str(right - left), "width shown")
+        e.check_equal(edits[1004][4], str(bottom - top), "height shown")
+        labels = [c for c in controls if c[0].lower() == "static" and c[4] in ("&Width:", "&Height:")]
+        if len(labels) != 2:
+            raise AssertionError(f"labels in {controls}")
+        box_of = lambda c: [int(v) for v in c[2].split(",")]
+        # Aligned columns: both edits start at one x, right of labels of one width.
+        e.check_equal(box_of(edits[1001])[0], box_of(edits[1004])[0], "edit column")
+        e.check_equal(box_of(labels[0])[2], box_of(labels[1])[2], "label width")
+        if not any(c[0].lower() == "msctls_updown32" for c in controls):
+            raise AssertionError(f"no up-down arrows in {controls}")
+        # The width edit has the focus with its text selected: typing replaces it,
+        # Tab moves on, Enter is OK.
+        e.type_text("700")
+        e.keys("Tab")
+        e.helper("settext", "Resize Window", "1004", "500")
+        e.screenshot("resize-window")
+        e.keys("Return")
+        def resized():
+            now = e.main_window()
+            if not now:
+                return None
+            l, t, r, b = (int(v) for v in now["rect"].split(","))
+            return (r - l, b - t, l, t) if r - l == 700 else None
+        width, height, l, t = e.wait_for(resized, "the new width")
+        e.check_equal((height, l, t), (500, left, top), "height and corner")
+        self.exit_without_question(p)
+        return p

@@ -5,6 +5,9 @@
 //   wintext window <class>        caption, status parts and editbox text of the window
 //   wintext box <caption>         texts of the dialog (message box) with that caption
 //   wintext press <caption> <id>  presses a button (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7)
+//   wintext controls <caption>    the dialog's children in creation order: class, id,
+//                                 rectangle in the dialog's client area, enabled, text
+//   wintext settext <caption> <id> <text>  types a text into the dialog's control
 //   wintext close <class>         asks the window to close (WM_CLOSE)
 //   wintext clipboard             the clipboard's CF_TEXT
 //   wintext endsession <class>    asks the window whether the session may end, as
@@ -93,6 +96,10 @@ int DumpWindow(const char* className) {
     if (!window) return 2;
     PrintValue("caption", WindowText(window));
     std::printf("visible=%d\n", IsWindowVisible(window) ? 1 : 0);
+    RECT frame = {};
+    GetWindowRect(window, &frame);
+    std::printf("rect=%ld,%ld,%ld,%ld\n", long(frame.left), long(frame.top), long(frame.right),
+                long(frame.bottom));
     EnumChildWindows(window, PrintChild, 0);
     return 0;
 }
@@ -113,6 +120,45 @@ int Press(const char* caption, int id) {
     HWND box = FindDialog(caption);
     if (!box) return 2;
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    return 0;
+}
+
+struct ControlList {
+    HWND dialog;
+    int count;
+};
+
+BOOL CALLBACK PrintControl(HWND child, LPARAM data) {
+    auto* list = reinterpret_cast<ControlList*>(data);
+    if (GetParent(child) != list->dialog) return TRUE;  // a combo's own edit, say
+    char className[128] = {};
+    GetClassNameA(child, className, sizeof className);
+    RECT r = {};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, list->dialog, reinterpret_cast<POINT*>(&r), 2);
+    char name[32];
+    std::snprintf(name, sizeof name, "control.%d", list->count++);
+    char head[256];
+    std::snprintf(head, sizeof head, "%s|%d|%ld,%ld,%ld,%ld|%d|", className, GetDlgCtrlID(child), long(r.left),
+                  long(r.top), long(r.right - r.left), long(r.bottom - r.top), IsWindowEnabled(child) ? 1 : 0);
+    PrintValue(name, head + WindowText(child));
+    return TRUE;
+}
+
+int DumpControls(const char* caption) {
+    HWND box = FindDialog(caption);
+    if (!box) return 2;
+    ControlList list = {box, 0};
+    EnumChildWindows(box, PrintControl, reinterpret_cast<LPARAM>(&list));
+    std::printf("controls=%d\n", list.count);
+    return 0;
+}
+
+int SetControlText(const char* caption, int id, const char* text) {
+    HWND box = FindDialog(caption);
+    HWND control = box ? GetDlgItem(box, id) : nullptr;
+    if (!control) return 2;
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     return 0;
 }
 
@@ -251,6 +297,8 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "window") == 0) return DumpWindow(argv[2]);
     if (argc >= 3 && std::strcmp(argv[1], "box") == 0) return DumpBox(argv[2]);
     if (argc >= 4 && std::strcmp(argv[1], "press") == 0) return Press(argv[2], std::atoi(argv[3]));
+    if (argc >= 3 && std::strcmp(argv[1], "controls") == 0) return DumpControls(argv[2]);
+    if (argc >= 5 && std::strcmp(argv[1], "settext") == 0) return SetControlText(argv[2], std::atoi(argv[3]), argv[4]);
     if (argc >= 3 && std::strcmp(argv[1], "close") == 0) return CloseWindowOf(argv[2]);
     if (argc >= 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard();
     if (argc >= 3 && std::strcmp(argv[1], "endsession") == 0) return EndSession(argv[2]);
