@@ -86,9 +86,6 @@ public:
     virtual ~Ask() = default;
     // Returns the button chosen; closing the box counts as Cancel when offered.
     virtual AskButton ShowMessage(const AskMessage& message) = 0;
-    // Prompts return false when the user cancels; value is changed only on true.
-    virtual bool AskNumber(const String& caption, const String& prompt, int32_t& value) = 0;
-    virtual bool AskString(const String& caption, const String& prompt, String& value) = 0;
     virtual bool AskOpenFileName(FileDialogRequest& request) = 0;
     virtual bool AskSaveFileName(FileDialogRequest& request) = 0;
     // Shows the dialog modally and returns the button that ended it (Cancel for

@@ -46,19 +46,6 @@ bool HeadlessAsk::TakeText(String& text) {
     return true;
 }
 
-bool HeadlessAsk::AskNumber(const String& caption, const String& prompt, int32_t& value) {
-    asked_.push_back({AskKind::Number, caption, prompt});
-    String text;
-    if (!TakeText(text)) return false;
-    value = int32_t(std::strtol(text.c_str(), nullptr, 10));
-    return true;
-}
-
-bool HeadlessAsk::AskString(const String& caption, const String& prompt, String& value) {
-    asked_.push_back({AskKind::String, caption, prompt});
-    return TakeText(value);
-}
-
 namespace {
 
 bool HasExtension(const String& name) {

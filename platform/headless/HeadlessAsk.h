@@ -12,12 +12,12 @@
 
 class Dialog;
 
-enum class AskKind { Message, Number, String, OpenFile, SaveFile, Dialog };
+enum class AskKind { Message, OpenFile, SaveFile, Dialog };
 
 struct AskedQuestion {
     AskKind kind = AskKind::Message;
     String caption;
-    String text;  // message text or prompt
+    String text;  // message text, or a file dialog's filter
     uint32_t buttons = 0;
     AskButton defaultButton = kAskNone;
     AskIcon icon = AskIcon::None;
@@ -38,16 +38,14 @@ using DialogScript = std::function<void(Dialog&)>;
 class HeadlessAsk : public Ask {
 public:
     AskButton ShowMessage(const AskMessage& message) override;
-    bool AskNumber(const String& caption, const String& prompt, int32_t& value) override;
-    bool AskString(const String& caption, const String& prompt, String& value) override;
     bool AskOpenFileName(FileDialogRequest& request) override;
     bool AskSaveFileName(FileDialogRequest& request) override;
     // The next queued dialog answer, or the dialog's first button untouched.
     AskButton RunDialog(Dialog& dialog, const DialogRun& options) override;
 
     void QueueButton(AskButton button);
-    // Prompts and file dialogs: a queued text is typed in and confirmed; a queued
-    // cancel (QueueCancel) leaves the prompt unanswered.
+    // File dialogs: a queued text is typed in and confirmed; a queued cancel
+    // (QueueCancel) leaves the dialog unanswered.
     void QueueText(const String& text);
     void QueueCancel();
     // The next dialog is edited by `script` (may be empty) and ended with `button`.

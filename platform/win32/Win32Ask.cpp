@@ -197,95 +197,6 @@ HWND OwnerWindow() {
     return active ? active : GetForegroundWindow();
 }
 
-// A prompt is a dialog built in memory: caption, prompt text, one edit field, OK and
-// Cancel. No resource file is needed for something this small.
-struct PromptState {
-    const char* prompt;
-    String* value;
-    bool numeric;
-};
-
-enum { kPromptTextId = 100, kPromptEditId = 101 };
-
-void AlignToWord(std::vector<WORD>& t) {
-    if (t.size() % 2) t.push_back(0);
-}
-
-void AddString(std::vector<WORD>& t, const char* s) {
-    do {
-        t.push_back(WORD(static_cast<unsigned char>(*s)));
-    } while (*s++);
-}
-
-void AddItem(std::vector<WORD>& t, DWORD style, short x, short y, short cx, short cy, WORD id,
-             WORD classAtom, const char* text) {
-    AlignToWord(t);
-    DLGITEMTEMPLATE item = {style | WS_CHILD | WS_VISIBLE, 0, x, y, cx, cy, id};
-    const WORD* words = reinterpret_cast<const WORD*>(&item);
-    t.insert(t.end(), words, words + sizeof item / sizeof(WORD));
-    t.push_back(0xFFFF);
-    t.push_back(classAtom);
-    AddString(t, text);
-    t.push_back(0);  // no creation data
-}
-
-INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<PromptState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    switch (message) {
-        case WM_INITDIALOG:
-            state = reinterpret_cast<PromptState*>(lParam);
-            SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-            SetDlgItemTextA(dialog, kPromptTextId, state->prompt);
-            SetDlgItemTextA(dialog, kPromptEditId, state->value->c_str());
-            SendDlgItemMessageA(dialog, kPromptEditId, EM_SETSEL, 0, -1);
-            SetFocus(GetDlgItem(dialog, kPromptEditId));
-            return FALSE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) {
-                char buffer[4096] = {};
-                GetDlgItemTextA(dialog, kPromptEditId, buffer, sizeof buffer);
-                *state->value = buffer;
-                EndDialog(dialog, IDOK);
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            break;
-        default:
-            break;
-    }
-    return FALSE;
-}
-
-bool RunPrompt(const String& caption, const String& prompt, String& value, bool numeric) {
-    std::vector<WORD> t;
-    DLGTEMPLATE header = {DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                          0, 4, 0, 0, 220, 72};
-    const WORD* words = reinterpret_cast<const WORD*>(&header);
-    t.insert(t.end(), words, words + sizeof header / sizeof(WORD));
-    t.push_back(0);  // no menu
-    t.push_back(0);  // default class
-    AddString(t, caption.c_str());
-    t.push_back(8);
-    AddString(t, "MS Shell Dlg");
-    AddItem(t, SS_LEFT, 7, 7, 206, 20, kPromptTextId, 0x0082, "");
-    AddItem(t, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | (numeric ? ES_NUMBER : 0), 7, 30, 206, 13,
-            kPromptEditId, 0x0081, "");
-    AddItem(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 109, 51, 50, 14, IDOK, 0x0080, "OK");
-    AddItem(t, BS_PUSHBUTTON | WS_TABSTOP, 163, 51, 50, 14, IDCANCEL, 0x0080, "Cancel");
-    AlignToWord(t);
-    String edited = value;
-    PromptState state = {prompt.c_str(), &edited, numeric};
-    INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
-                                             reinterpret_cast<DLGTEMPLATE*>(t.data()), OwnerWindow(),
-                                             PromptProc, reinterpret_cast<LPARAM>(&state));
-    if (result != IDOK) return false;
-    value = edited;
-    return true;
-}
-
 // "Text|*.txt|All|*.*" to the platform's zero-separated, double-zero-ended form.
 std::vector<char> PlatformFilter(const String& filter) {
     std::vector<char> out(filter.c_str(), filter.c_str() + filter.Length());
@@ -371,18 +282,6 @@ AskButton Win32Ask::ShowMessage(const AskMessage& message) {
         return message.choices[count - 1].result;
     }
     return result == 0 ? kAskCancel : AskButton(result);
-}
-
-bool Win32Ask::AskNumber(const String& caption, const String& prompt, int32_t& value) {
-    String text;
-    text.FromInt(value);
-    if (!RunPrompt(caption, prompt, text, true)) return false;
-    value = int32_t(std::strtol(text.c_str(), nullptr, 10));
-    return true;
-}
-
-bool Win32Ask::AskString(const String& caption, const String& prompt, String& value) {
-    return RunPrompt(caption, prompt, value, false);
 }
 
 bool Win32Ask::AskOpenFileName(FileDialogRequest& request) {

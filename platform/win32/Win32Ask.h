@@ -6,8 +6,6 @@
 class Win32Ask : public Ask {
 public:
     AskButton ShowMessage(const AskMessage& message) override;
-    bool AskNumber(const String& caption, const String& prompt, int32_t& value) override;
-    bool AskString(const String& caption, const String& prompt, String& value) override;
     bool AskOpenFileName(FileDialogRequest& request) override;
     bool AskSaveFileName(FileDialogRequest& request) override;
     AskButton RunDialog(Dialog& dialog, const DialogRun& options) override;

@@ -302,7 +302,11 @@ void NativeDialog::CreateControl(int32_t i, const Rect& rect) {
         if (c.edit.multiline) style = (style & ~DWORD(ES_AUTOHSCROLL)) | ES_MULTILINE | ES_AUTOVSCROLL |
                                       ES_WANTRETURN | WS_VSCROLL;
         if (c.edit.password) style |= ES_PASSWORD;
-        if (c.edit.incdec && c.edit.minimum >= 0 && c.edit.step == std::floor(c.edit.step)) style |= ES_NUMBER;
+        // Digits only where the value can only be a whole number that is not negative.
+        bool digitsOnly = c.edit.incdec
+                              ? c.edit.minimum >= 0 && c.edit.step == std::floor(c.edit.step)
+                              : c.edit.numericMode != 0;
+        if (digitsOnly) style |= ES_NUMBER;
         n.main = Child("EDIT", "", style, input, id, font, WS_EX_CLIENTEDGE);
         if (c.edit.limit > 0) SendMessageA(n.main, EM_LIMITTEXT, WPARAM(c.edit.limit), 0);
         if (c.edit.incdec) {
