@@ -231,6 +231,13 @@ TEST_F(SettingsEditing, PasswordsAreEditedPlainAndStoredEnciphered) {
     EXPECT_STREQ(SettingText(kSetSMTP_Password).c_str(), "se,cret");
 }
 
+TEST_F(SettingsEditing, ABrokenLayoutTextIsFatalAndNamesItsSetting) {
+    RegisterSetting(kSetSelectOnPaste, "SelectOnPaste", "Select After Paste", Var::Boolean(false),
+                    "Controls\\Editboxes", "checkbox { text='Select after paste' ", 0);
+    EXPECT_EXIT(SettingsPage("Controls\\Editboxes", resources), testing::ExitedWithCode(1),
+                "Controls.Editboxes.*SelectOnPaste");
+}
+
 bool Suits(const DialogControl& c, int32_t type) {
     bool choice = c.kind == ControlKind::kCombobox;
     if (type == kVarBoolean) return c.kind == ControlKind::kCheckbox;
