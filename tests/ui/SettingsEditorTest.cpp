@@ -217,20 +217,6 @@ TEST_F(SettingsEditing, CombosExchangeIdsIndexesAndTexts) {
     EXPECT_STREQ(SettingText(kSetFixedControlFontFace).c_str(), "Nonesuch");
 }
 
-TEST_F(SettingsEditing, PasswordsAreEditedPlainAndStoredEnciphered) {
-    SettingsEditor editor(resources);
-    SettingsPage* smtp = editor.Page("Networking\\SMTP");
-    int32_t password = smtp->EntryOf(kSetSMTP_Password)->valueControl;
-    EXPECT_TRUE(smtp->Controls().Control(password).edit.password);
-    smtp->Controls().SetText(password, "se,cret");
-    EXPECT_TRUE(editor.Apply(ini));
-    EXPECT_STREQ(SettingText(kSetSMTP_Password).c_str(), "se,cret");
-    EXPECT_EQ(Stored("SMTP_Password").Find("se,cret"), -1);
-    RegisterFrameworkSettings();
-    LoadFrameworkSettings(ini);
-    EXPECT_STREQ(SettingText(kSetSMTP_Password).c_str(), "se,cret");
-}
-
 TEST_F(SettingsEditing, ABrokenLayoutTextIsFatalAndNamesItsSetting) {
     RegisterSetting(kSetSelectOnPaste, "SelectOnPaste", "Select After Paste", Var::Boolean(false),
                     "Controls\\Editboxes", "checkbox { text='Select after paste' ", 0);
