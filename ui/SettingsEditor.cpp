@@ -50,6 +50,9 @@ String ControlValueText(const DialogControl& c) {
     case ControlKind::kCombobox:
     case ControlKind::kListbox: return c.Value();
     case ControlKind::kScrollbar: return String::Formatted("%d", c.scroll.value);
+    // A glyph chooser holds the chosen byte itself; the setting stores its number.
+    case ControlKind::kGlyphChooser:
+        return String::Formatted("%d", c.text.IsEmpty() ? 0 : int(static_cast<unsigned char>(c.text[0])));
     default: return c.text;
     }
 }
@@ -186,6 +189,11 @@ void SettingsPage::Load() {
             control.scroll.value = std::clamp(int32_t(value.ToWhole()), control.scroll.minimum,
                                               control.scroll.maximum);
             break;
+        case ControlKind::kGlyphChooser: {
+            int64_t glyph = value.ToWhole();
+            dialog_.SetText(index, glyph > 0 && glyph < 256 ? String::Formatted("%c", char(glyph)) : String());
+            break;
+        }
         default: dialog_.SetText(index, text); break;
         }
         loaded_[e] = ControlValueText(dialog_.Control(index));
