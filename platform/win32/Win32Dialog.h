@@ -8,6 +8,7 @@
 #include "ui/DialogResources.h"
 
 class Dialog;
+class PagedDialog;
 
 // Runs the dialog over `owner` with the dialog manager (Tab, Enter, Escape, access
 // keys); returns the button that ended it.
