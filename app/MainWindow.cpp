@@ -4,6 +4,8 @@
 #include "app/MenuHelp.h"
 #include "app/OptionsCharacterSets.h"
 #include "app/ResizeWindow.h"
+#include "app/SettingsEditorWindow.h"
+#include "ui/SettingsEditor.h"
 #include "core/FormatNumbers.h"
 #include "platform/Ask.h"
 #include "ui/EditboxKeys.h"
@@ -66,6 +68,10 @@ bool MainWindow::Command(int32_t command) {
         default:
             break;
     }
+    if (command >= kCmdSettingsAll && command < kCmdSettingsSectionEnd) {
+        EditSettings(command);
+        return true;
+    }
     if (options_.SelectCharacterSet(command)) {
         options_.ApplyCharacterSet(editbox_);
         return true;
@@ -92,6 +98,21 @@ void MainWindow::WindowCreated() {
     RefreshToolbarEnabling();
     RefreshStatusFields();
     if (document_.Settings().autoOpen) document_.OpenLast();
+}
+
+void MainWindow::EditSettings(int32_t command) {
+    String section;
+    if (command > kCmdSettingsAll) {
+        const SettingsSection tree = BuildSettingsTree();
+        size_t n = size_t(command - kCmdSettingsSectionFirst);
+        if (n >= tree.children.size()) return;
+        section = tree.children[n].path;
+    }
+    if (!RunSettingsEditor(section)) return;
+    // The editbox's copies of the settings were brought up to date; it redraws with
+    // them, in the character set chosen here rather than the framework's.
+    editbox_.RefreshSettings();
+    options_.ApplyCharacterSet(editbox_);
 }
 
 void MainWindow::LoadSettings() {

@@ -25,6 +25,11 @@ enum : int32_t {
     kCmdOptionsHelp = 16006,
     kCmdOpenWithForAll = 16007,
     kCmdResizeWindow = 16009,
+    // The framework settings editor: all of it, then one command per top-level
+    // section in the order the tree has them.
+    kCmdSettingsAll = 16100,
+    kCmdSettingsSectionFirst = 16101,
+    kCmdSettingsSectionEnd = 16140,
 };
 
 class MainWindow : public DocumentWindow, public EditboxOwner {
@@ -82,6 +87,8 @@ private:
     void BuildToolbar();
     void BuildStatusBar();
     void ApplyStatusBarShown();
+    // Runs the settings editor for a command of the Options menu's Settings submenu.
+    void EditSettings(int32_t command);
 
     Editbox editbox_;
     Toolbar toolbar_;

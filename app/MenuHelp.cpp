@@ -24,6 +24,17 @@ constexpr MenuHelpEntry kMenuHelp[] = {
     {10081, "If checked, the document is locked while it is being edited."},
     {11168, "If checked, a history of recent documents is displayed on the File menu."},
     {16009, "Set the width and height of the main window in pixels."},
+    // The settings editor: all of it, then each top-level section in the tree's order.
+    {16100, "Edit all of the framework's settings."},
+    {16101, "Edit the settings of fonts, editboxes, scrollbars and other controls."},
+    {16102, "Edit the settings of windows, their captions, menu bars and toolbars."},
+    {16103, "Edit the settings of balloon help."},
+    {16104, "Edit the settings of menus."},
+    {16105, "Edit the settings of the skin."},
+    {16106, "Edit the settings of the network: DNS and SMTP."},
+    {16107, "Edit the settings of sound."},
+    {16108, "Edit the settings of printing."},
+    {16109, "Edit the settings of the spelling checker."},
     // The editbox's commands.
     {11221, "Remove the selected text and place it in the Clipboard (Ctrl+X)."},
     {11219, "Copy the selected text, or all text, to the Clipboard (Ctrl+C)."},

@@ -10,6 +10,7 @@
 #include "editbox/EditboxSettings.h"
 #include "platform/Font.h"
 #include "ui/Menu.h"
+#include "ui/SettingsEditor.h"
 #include "ui/Toolbar.h"
 
 namespace {
@@ -62,6 +63,12 @@ void Options::BuildMenu(Menu& menu, const Document& document) const {
     for (int32_t n = 0; const CharacterSet* set = OfferedCharacterSet(n); ++n) {
         sets.Add(set->name, kCmdCharacterSetFirst + n).checked =
             characterSet.Compare(set->name, false) == 0;
+    }
+    Menu& framework = menu.AddSubmenu("&Settings");
+    framework.Add("&All settings...", kCmdSettingsAll);
+    const SettingsSection tree = BuildSettingsTree();
+    for (size_t n = 0; n < tree.children.size() && kCmdSettingsSectionFirst + int32_t(n) < kCmdSettingsSectionEnd; ++n) {
+        framework.Add(tree.children[n].name + "...", kCmdSettingsSectionFirst + int32_t(n));
     }
     Menu& window = menu.AddSubmenu("&Window");
     window.Add("&Resize Window...", kCmdResizeWindow);

@@ -11,6 +11,7 @@
 #include "platform/Services.h"
 
 class Dialog;
+class PagedDialog;
 
 // Button identities; the values are the ones the platform's message boxes return.
 enum AskButton : int32_t {
@@ -92,6 +93,9 @@ public:
     // Escape or the close box). On OK the dialog holds what the user entered; on
     // anything else it may hold the edits too, and the caller ignores them.
     virtual AskButton RunDialog(Dialog& dialog, const DialogRun& options) = 0;
+    // The same for a dialog of pages chosen from a tree: the buttons end the whole
+    // dialog, and on OK every page visited holds what the user entered on it.
+    virtual AskButton RunPagedDialog(PagedDialog& paged, const DialogRun& options) = 0;
 };
 
 inline Ask& TheAsk() { return ServiceSlot<Ask>::Get("question asker"); }

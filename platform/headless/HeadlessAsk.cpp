@@ -4,6 +4,7 @@
 
 #include "platform/FileSystem.h"
 #include "ui/Dialog.h"
+#include "ui/PagedDialog.h"
 
 namespace {
 
@@ -92,6 +93,32 @@ AskButton HeadlessAsk::RunDialog(Dialog& dialog, const DialogRun& options) {
     return answer.button != kAskNone ? answer.button : fallback;
 }
 
+namespace {
+
+void CollectPaths(const PagedDialogNode& node, std::vector<String>& paths) {
+    for (const PagedDialogNode& child : node.children) {
+        paths.push_back(child.path);
+        CollectPaths(child, paths);
+    }
+}
+
+}  // namespace
+
+AskButton HeadlessAsk::RunPagedDialog(PagedDialog& paged, const DialogRun& options) {
+    AskedQuestion& q = asked_.emplace_back();
+    q.kind = AskKind::PagedDialog;
+    q.caption = paged.Title();
+    CollectPaths(paged.Tree(), q.pagePaths);
+    q.initialPath = paged.initialPath;
+    q.dialogButtons = options.buttons;
+    AskButton fallback = options.buttons.empty() ? kAskOk : options.buttons.front();
+    if (answers_.empty()) return fallback;
+    Answer answer = answers_.front();
+    answers_.pop_front();
+    if (answer.pagedScript) answer.pagedScript(paged);
+    return answer.button != kAskNone ? answer.button : fallback;
+}
+
 void HeadlessAsk::QueueButton(AskButton button) {
     answers_.push_back({button, String(), false});
 }
@@ -108,6 +135,13 @@ void HeadlessAsk::QueueDialog(DialogScript script, AskButton button) {
     Answer answer;
     answer.button = button;
     answer.script = std::move(script);
+    answers_.push_back(std::move(answer));
+}
+
+void HeadlessAsk::QueuePagedDialog(PagedDialogScript script, AskButton button) {
+    Answer answer;
+    answer.button = button;
+    answer.pagedScript = std::move(script);
     answers_.push_back(std::move(answer));
 }
 

@@ -11,8 +11,9 @@
 #include "platform/Ask.h"
 
 class Dialog;
+class PagedDialog;
 
-enum class AskKind { Message, OpenFile, SaveFile, Dialog };
+enum class AskKind { Message, OpenFile, SaveFile, Dialog, PagedDialog };
 
 struct AskedQuestion {
     AskKind kind = AskKind::Message;
@@ -29,11 +30,16 @@ struct AskedQuestion {
     // also the caption.
     std::shared_ptr<const Dialog> dialog{};
     std::vector<AskButton> dialogButtons{};
+    // A paged dialog's tree: every node's path, depth first, and the page it opened at.
+    std::vector<String> pagePaths{};
+    String initialPath{};
 };
 
 // What the scripted user does in a dialog before pressing the button: edits through
 // the dialog's setters, or writes a control and calls ControlChanged as a host does.
 using DialogScript = std::function<void(Dialog&)>;
+// The same for a paged dialog: visits pages through Page and edits their Dialogs.
+using PagedDialogScript = std::function<void(PagedDialog&)>;
 
 class HeadlessAsk : public Ask {
 public:
@@ -42,6 +48,7 @@ public:
     bool AskSaveFileName(FileDialogRequest& request) override;
     // The next queued dialog answer, or the dialog's first button untouched.
     AskButton RunDialog(Dialog& dialog, const DialogRun& options) override;
+    AskButton RunPagedDialog(PagedDialog& paged, const DialogRun& options) override;
 
     void QueueButton(AskButton button);
     // File dialogs: a queued text is typed in and confirmed; a queued cancel
@@ -50,6 +57,7 @@ public:
     void QueueCancel();
     // The next dialog is edited by `script` (may be empty) and ended with `button`.
     void QueueDialog(DialogScript script, AskButton button);
+    void QueuePagedDialog(PagedDialogScript script, AskButton button);
 
     const std::vector<AskedQuestion>& Asked() const { return asked_; }
     void Reset();
@@ -60,6 +68,7 @@ private:
         String text;
         bool cancel = false;
         DialogScript script{};
+        PagedDialogScript pagedScript{};
     };
     bool TakeText(String& text);
     bool AskFileName(AskKind kind, FileDialogRequest& request);

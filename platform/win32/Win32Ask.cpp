@@ -296,6 +296,10 @@ AskButton Win32Ask::RunDialog(Dialog& dialog, const DialogRun& options) {
     return RunWin32Dialog(dialog, options, OwnerWindow());
 }
 
+AskButton Win32Ask::RunPagedDialog(PagedDialog& paged, const DialogRun& options) {
+    return RunWin32PagedDialog(paged, options, OwnerWindow());
+}
+
 Win32Ask& TheWin32Ask() {
     static Win32Ask ask;
     return ask;

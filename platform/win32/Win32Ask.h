@@ -9,6 +9,7 @@ public:
     bool AskOpenFileName(FileDialogRequest& request) override;
     bool AskSaveFileName(FileDialogRequest& request) override;
     AskButton RunDialog(Dialog& dialog, const DialogRun& options) override;
+    AskButton RunPagedDialog(PagedDialog& paged, const DialogRun& options) override;
 };
 
 Win32Ask& TheWin32Ask();

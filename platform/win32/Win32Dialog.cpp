@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "core/Settings.h"
 #include "ui/Dialog.h"
 #include "ui/FlowLayout.h"
+#include "ui/PagedDialog.h"
 
 namespace {
 
@@ -202,8 +204,13 @@ const char* ButtonLabel(AskButton button) {
 class NativeDialog : public DialogObserver {
 public:
     NativeDialog(Dialog& dialog, const DialogRun& options) : model_(dialog), options_(options) {}
+    ~NativeDialog() override;
 
     AskButton Run(HWND owner);
+    // The controls in a child panel of `host` at (x, y), at least `minimumWidth` wide:
+    // the host's dialog manager runs the keyboard, and the buttons that would end
+    // the dialog are passed on to the host. Returns the panel, sized to its controls.
+    HWND Embed(HWND host, int x, int y, int minimumWidth);
     static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void ControlValueChanged(int32_t index) override;
@@ -236,7 +243,17 @@ private:
     std::vector<HWND> tips_;
     bool showing_ = false;  // writing the model into the controls: their echoes are ours
     int contentRight_ = 0;  // the right edge of the controls' area
+    bool embedded_ = false;
+    POINT origin_ = {0, 0};  // an embedded panel's place in its host
+    int minimumWidth_ = 0;
 };
+
+NativeDialog::~NativeDialog() {
+    if (!embedded_ || !window_) return;
+    model_.SetObserver(nullptr);
+    for (HWND tips : tips_) DestroyWindow(tips);
+    DestroyWindow(window_);
+}
 
 HWND NativeDialog::Child(const char* cls, const char* text, DWORD style, const RECT& r, int id, HFONT font,
                          DWORD exStyle) {
@@ -710,13 +727,22 @@ void NativeDialog::Init() {
         buttonsWidth += buttonWidths.back() + gap;
     }
 
-    int width = std::max({natural.naturalWidth, buttonsWidth + gap, kMinimumClientWidth});
+    int width = std::max({natural.naturalWidth, buttonsWidth + gap, kMinimumClientWidth, minimumWidth_});
     if (options_.width > 0) width = std::min(width, std::max(options_.width, kMinimumClientWidth));
     int controlsHeight = model_.Count() > 0 ? natural.naturalHeight : gap;
     FlowLayoutResult placed = FlowLayout(model_, measurer, width, controlsHeight, gap);
     contentRight_ = width - gap;
     ReleaseDC(window_, dc);
     for (int32_t i = 0; i < model_.Count(); ++i) CreateControl(i, placed.rects[size_t(i)]);
+    if (embedded_) {
+        // A page of a paged dialog: its host has the buttons and the focus.
+        SetWindowPos(window_, nullptr, origin_.x, origin_.y, width, controlsHeight + gap,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        model_.SetObserver(this);
+        model_.EvaluateDependencies();
+        for (int32_t i = 0; i < model_.Count(); ++i) ControlEnabledChanged(i);
+        return;
+    }
 
     const int32_t modelDefault = model_.DefaultButton();
     int x = width - buttonsWidth;
@@ -750,6 +776,10 @@ void NativeDialog::Init() {
 }
 
 void NativeDialog::End(AskButton button) {
+    if (embedded_) {
+        PostMessageA(GetParent(window_), WM_COMMAND, WPARAM(button), 0);
+        return;
+    }
     if (!options_.settingsSection.IsEmpty()) {
         RECT r;
         GetWindowRect(window_, &r);
@@ -992,6 +1022,244 @@ AskButton NativeDialog::Run(HWND owner) {
     return result <= 0 ? kAskCancel : AskButton(result);
 }
 
+HWND NativeDialog::Embed(HWND host, int x, int y, int minimumWidth) {
+    RegisterGlyphClasses();
+    embedded_ = true;
+    origin_ = {x, y};
+    minimumWidth_ = minimumWidth;
+    std::vector<WORD> t;
+    DLGTEMPLATE header = {WS_CHILD | DS_CONTROL, WS_EX_CONTROLPARENT, 0, 0, 0, 100, 50};
+    const WORD* words = reinterpret_cast<const WORD*>(&header);
+    t.insert(t.end(), words, words + sizeof header / sizeof(WORD));
+    t.push_back(0);
+    t.push_back(0);
+    t.push_back(0);
+    HWND panel = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<DLGTEMPLATE*>(t.data()), host,
+                                            Proc, reinterpret_cast<LPARAM>(this));
+    if (panel) ShowWindow(panel, SW_SHOWNA);
+    return panel;
+}
+
+// The paged dialog: the tree of pages at the left, the chosen page's panel beside it,
+// the buttons under both at the right. The dialog grows to the largest page seen.
+class NativePagedDialog {
+public:
+    NativePagedDialog(PagedDialog& paged, const DialogRun& options) : paged_(paged), options_(options) {
+        pageRun_.buttons.clear();
+        pageRun_.width = kMaximumPageWidth;
+    }
+    AskButton Run(HWND owner);
+    static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static constexpr int kTreeWidth = 190;
+    static constexpr int kMinimumPageWidth = 420;
+    static constexpr int kMaximumPageWidth = 640;
+    static constexpr int kMinimumPageHeight = 340;
+
+    void Init();
+    void AddNodes(HTREEITEM parent, const PagedDialogNode& node, HTREEITEM& select);
+    void Show(const PagedDialogNode* node);
+    void Arrange();
+    void Centre();
+    void End(AskButton button);
+
+    PagedDialog& paged_;
+    const DialogRun& options_;
+    DialogRun pageRun_;
+    HWND window_ = nullptr;
+    HWND tree_ = nullptr;
+    std::vector<HWND> buttons_;
+    std::vector<int> buttonWidths_;
+    int buttonHeight_ = 0;
+    int gap_ = 0;
+    std::vector<const PagedDialogNode*> nodes_;  // a tree item's lParam indexes here
+    std::unique_ptr<NativeDialog> page_;
+    HWND panel_ = nullptr;
+    int pageWidth_ = kMinimumPageWidth;
+    int pageHeight_ = kMinimumPageHeight;
+    ControlFonts fonts_;
+};
+
+void NativePagedDialog::AddNodes(HTREEITEM parent, const PagedDialogNode& node, HTREEITEM& select) {
+    const PagedDialogNode* initial = FindPagedNode(paged_.Tree(), paged_.initialPath);
+    if (!initial || !initial->isPage) initial = FirstPage(paged_.Tree());
+    for (const PagedDialogNode& child : node.children) {
+        TVINSERTSTRUCTA insert = {};
+        insert.hParent = parent;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+        insert.item.pszText = const_cast<char*>(child.name.c_str());
+        insert.item.lParam = LPARAM(nodes_.size());
+        nodes_.push_back(&child);
+        HTREEITEM item = reinterpret_cast<HTREEITEM>(
+            SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        if (!item) continue;
+        if (&child == initial) select = item;
+        AddNodes(item, child, select);
+        if (!child.children.empty()) SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    }
+}
+
+void NativePagedDialog::Init() {
+    SetWindowTextA(window_, paged_.Title().c_str());
+    gap_ = DialogGapFromSettings();
+    HFONT font = fonts_.Get(0, 1.0, false);
+    HDC dc = GetDC(window_);
+    Win32Measurer measurer(dc, fonts_);
+    buttonHeight_ = int(measurer.Metrics(font).tmHeight) + 10;
+    for (AskButton b : options_.buttons) {
+        DialogControl probe;
+        probe.kind = ControlKind::kPushButton;
+        probe.caption = ButtonLabel(b);
+        buttonWidths_.push_back(measurer.NaturalSize(probe).width);
+    }
+    ReleaseDC(window_, dc);
+
+    tree_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | TVS_HASLINES | TVS_HASBUTTONS |
+                                TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                            0, 0, kTreeWidth, kMinimumPageHeight, window_, nullptr, GetModuleHandleA(nullptr),
+                            nullptr);
+    SendMessageA(tree_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (size_t b = 0; b < options_.buttons.size(); ++b) {
+        AskButton button = options_.buttons[b];
+        bool isDefault = button == kAskOk || (b == 0 && std::find(options_.buttons.begin(), options_.buttons.end(),
+                                                                  kAskOk) == options_.buttons.end());
+        HWND child = CreateWindowExA(0, "BUTTON", ButtonLabel(button),
+                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP |
+                                         (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                                     0, 0, buttonWidths_[b], buttonHeight_, window_,
+                                     reinterpret_cast<HMENU>(INT_PTR(button)), GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (isDefault) SendMessageA(window_, DM_SETDEFID, WPARAM(button), 0);
+        buttons_.push_back(child);
+    }
+    HTREEITEM select = nullptr;
+    AddNodes(TVI_ROOT, paged_.Tree(), select);
+    Arrange();
+    Centre();
+    // Selecting shows the page (TVN_SELCHANGED).
+    if (select) SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(select));
+    if (select) SendMessageA(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(select));
+    SetFocus(tree_);
+}
+
+void NativePagedDialog::Show(const PagedDialogNode* node) {
+    page_.reset();
+    panel_ = nullptr;
+    Dialog* dialog = node && node->isPage ? paged_.Page(node->path) : nullptr;
+    if (!dialog) return;
+    page_ = std::make_unique<NativeDialog>(*dialog, pageRun_);
+    panel_ = page_->Embed(window_, gap_ + kTreeWidth, 0, pageWidth_);
+    if (!panel_) return;
+    // Tab goes from the tree into the page and on to the buttons.
+    SetWindowPos(panel_, tree_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RECT r;
+    GetWindowRect(panel_, &r);
+    int width = r.right - r.left, height = r.bottom - r.top;
+    if (width > pageWidth_ || height > pageHeight_) {
+        pageWidth_ = std::max(pageWidth_, width);
+        pageHeight_ = std::max(pageHeight_, height);
+        Arrange();
+    }
+}
+
+void NativePagedDialog::Arrange() {
+    const int width = gap_ + kTreeWidth + pageWidth_;
+    const int buttonsTop = pageHeight_;
+    SetWindowPos(tree_, nullptr, gap_, gap_, kTreeWidth, pageHeight_ - 2 * gap_, SWP_NOZORDER | SWP_NOACTIVATE);
+    int x = width - gap_;
+    for (size_t b = buttons_.size(); b-- > 0;) {
+        x -= buttonWidths_[b];
+        SetWindowPos(buttons_[b], nullptr, x, buttonsTop, buttonWidths_[b], buttonHeight_,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        x -= gap_;
+    }
+    RECT frame = {0, 0, width, buttonsTop + buttonHeight_ + gap_};
+    AdjustWindowRectEx(&frame, DWORD(GetWindowLongA(window_, GWL_STYLE)), FALSE,
+                       DWORD(GetWindowLongA(window_, GWL_EXSTYLE)));
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+void NativePagedDialog::Centre() {
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    int w = outer.right - outer.left, h = outer.bottom - outer.top;
+    HWND owner = GetWindow(window_, GW_OWNER);
+    RECT around;
+    if (!owner || !GetWindowRect(owner, &around)) SystemParametersInfoA(SPI_GETWORKAREA, 0, &around, 0);
+    POINT at = {(around.left + around.right - w) / 2, (around.top + around.bottom - h) / 2};
+    MONITORINFO monitor = {sizeof monitor, {}, {}, 0};
+    if (GetMonitorInfoA(MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        at.x = std::max(LONG(work.left), std::min(at.x, work.right - w));
+        at.y = std::max(LONG(work.top), std::min(at.y, work.bottom - h));
+    }
+    SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+}
+
+void NativePagedDialog::End(AskButton button) {
+    page_.reset();
+    EndDialog(window_, button);
+}
+
+INT_PTR CALLBACK NativePagedDialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<NativePagedDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<NativePagedDialog*>(lParam);
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        self->window_ = window;
+        self->Init();
+        return FALSE;  // the focus is on the tree
+    }
+    if (!self) return FALSE;
+    switch (message) {
+    case WM_COMMAND: {
+        int id = LOWORD(wParam);
+        if (id == IDCANCEL) {
+            self->End(kAskCancel);
+            return TRUE;
+        }
+        if (id >= kAskOk && id <= kAskNo) {
+            self->End(AskButton(id));
+            return TRUE;
+        }
+        return FALSE;
+    }
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.hwndFrom == self->tree_ && header.code == TVN_SELCHANGEDA) {
+            const auto& change = reinterpret_cast<const NMTREEVIEWA&>(header);
+            size_t at = size_t(change.itemNew.lParam);
+            self->Show(at < self->nodes_.size() ? self->nodes_[at] : nullptr);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+AskButton NativePagedDialog::Run(HWND owner) {
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES | ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+    std::vector<WORD> t;
+    DLGTEMPLATE header = {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                          0, 0, 0, 100, 50};
+    const WORD* words = reinterpret_cast<const WORD*>(&header);
+    t.insert(t.end(), words, words + sizeof header / sizeof(WORD));
+    t.push_back(0);
+    t.push_back(0);
+    t.push_back(0);
+    INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<DLGTEMPLATE*>(t.data()),
+                                             owner, Proc, reinterpret_cast<LPARAM>(this));
+    page_.reset();
+    return result <= 0 ? kAskCancel : AskButton(result);
+}
+
 struct FaceOrder {
     bool operator()(const String& a, const String& b) const { return a.Compare(b) < 0; }
 };
@@ -1018,6 +1286,11 @@ int CALLBACK CollectFace(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD
 
 AskButton RunWin32Dialog(Dialog& dialog, const DialogRun& options, HWND owner) {
     NativeDialog native(dialog, options);
+    return native.Run(owner);
+}
+
+AskButton RunWin32PagedDialog(PagedDialog& paged, const DialogRun& options, HWND owner) {
+    NativePagedDialog native(paged, options);
     return native.Run(owner);
 }
 

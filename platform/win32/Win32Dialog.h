@@ -8,10 +8,14 @@
 #include "ui/DialogResources.h"
 
 class Dialog;
+class PagedDialog;
 
 // Runs the dialog over `owner` with the dialog manager (Tab, Enter, Escape, access
 // keys); returns the button that ended it.
 AskButton RunWin32Dialog(Dialog& dialog, const DialogRun& options, HWND owner);
+// The tree of pages on the left, the chosen page's controls on the right, the buttons
+// under both.
+AskButton RunWin32PagedDialog(PagedDialog& paged, const DialogRun& options, HWND owner);
 
 class Win32DialogResources : public DialogResources {
 public:
