@@ -329,7 +329,7 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
 HWND CreateWin32Table(HWND parent, const RECT& rect, int id, HFONT font, TableModel& model) {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS;
     if (!model.MultipleSelection()) style |= LVS_SINGLESEL;
     HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent,
