@@ -11,6 +11,8 @@
 
 #include "core/String.h"
 
+class TableModel;
+
 // The framework's control type codes where it names them (2, 3, 4, 6).
 enum class ControlKind : int32_t {
     kStaticText = 1,
@@ -23,6 +25,7 @@ enum class ControlKind : int32_t {
     kScrollbar = 8,
     kDivider = 9,
     kGlyphChooser = 10,
+    kTable = 11,  // made by program code; the layout language has no word for it
 };
 
 // How a combobox or listbox value is read and written.
@@ -139,6 +142,7 @@ struct DialogControl {
     ButtonOptions button;
     int32_t radioGroup = 0;
     ScrollOptions scroll;
+    std::shared_ptr<TableModel> table;  // kTable
 
     String tip;
     String tipTitle;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Settings.h"
+#include "ui/Table.h"
 
 namespace {
 
@@ -112,6 +113,16 @@ ControlSize MonospaceControlMeasurer::NaturalSize(const DialogControl& c) const 
         return {2, 2};
     case ControlKind::kGlyphChooser:
         return {field, field};
+    case ControlKind::kTable: {
+        // The columns' hints side by side, a header and a few rows under it.
+        int32_t w = 0;
+        int32_t rows = 4;
+        if (c.table) {
+            for (int32_t k = 0; k < c.table->ColumnCount(); ++k) w += std::max(c.table->Column(k).width, 0);
+            rows = std::clamp(c.table->RowCount(), 4, 8);
+        }
+        return {std::max(w, 8 * kCharWidth) + 8 + line, (rows + 1) * (line + 2) + 8};
+    }
     }
     return {};
 }
@@ -129,7 +140,8 @@ bool HasFixedWidth(const DialogControl& c) {
 }
 
 bool CanGrowInHeight(const DialogControl& c) {
-    return (c.kind == ControlKind::kEditbox && c.edit.multiline) || c.kind == ControlKind::kListbox;
+    return (c.kind == ControlKind::kEditbox && c.edit.multiline) || c.kind == ControlKind::kListbox ||
+           c.kind == ControlKind::kTable;
 }
 
 FlowLayoutResult FlowLayout(const Dialog& dialog, const ControlMeasurer& measurer, int32_t width,
