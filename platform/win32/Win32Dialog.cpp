@@ -16,9 +16,11 @@
 
 #include "core/ConfigExchange.h"
 #include "core/Settings.h"
+#include "platform/win32/Win32Table.h"
 #include "ui/Dialog.h"
 #include "ui/FlowLayout.h"
 #include "ui/PagedDialog.h"
+#include "ui/Table.h"
 
 namespace {
 
@@ -171,6 +173,16 @@ public:
             return {2, 2};
         case ControlKind::kGlyphChooser:
             return {field + 6, field + 2};
+        case ControlKind::kTable: {
+            // The columns' width hints side by side; a header and a few rows.
+            int w = 0;
+            int rows = 4;
+            if (c.table) {
+                for (int32_t k = 0; k < c.table->ColumnCount(); ++k) w += std::max(c.table->Column(k).width, 8);
+                rows = std::clamp(c.table->RowCount(), 4, 8);
+            }
+            return {std::max(w, 8 * int(tm.tmAveCharWidth)) + scrollWidth + 4, (rows + 1) * (line + 4) + 4};
+        }
         }
         return {};
     }
@@ -395,6 +407,10 @@ void NativeDialog::CreateControl(int32_t i, const Rect& rect) {
         n.main = Child(kGlyphBoxClass, "", group, r, id, font);
         SetWindowLongPtrA(n.main, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         break;
+    case ControlKind::kTable:
+        // The list view follows its model by itself from here on.
+        if (c.table) n.main = CreateWin32Table(window_, r, id, font, *c.table);
+        break;
     }
     ShowValue(i);
     ControlEnabledChanged(i);
@@ -467,6 +483,7 @@ void NativeDialog::ShowValue(int32_t i) {
         SetWindowTextA(n.main, c.caption.c_str());
         break;
     case ControlKind::kDivider:
+    case ControlKind::kTable:  // it observes its own model
         break;
     }
     showing_ = was;
@@ -806,12 +823,18 @@ INT_PTR CALLBACK NativeDialog::Proc(HWND window, UINT message, WPARAM wParam, LP
     switch (message) {
     case WM_COMMAND:
         return self->Command(LOWORD(wParam), HIWORD(wParam));
-    case WM_NOTIFY:
+    case WM_NOTIFY: {
+        LRESULT tableResult = 0;
+        if (HandleWin32TableNotify(*reinterpret_cast<const NMHDR*>(lParam), tableResult)) {
+            SetWindowLongPtrA(window, DWLP_MSGRESULT, tableResult);
+            return TRUE;
+        }
         if (self->Notify(*reinterpret_cast<const NMHDR*>(lParam))) {
             SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
             return TRUE;
         }
         return FALSE;
+    }
     case WM_HSCROLL:
     case WM_VSCROLL:
         if (lParam) self->Scroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
