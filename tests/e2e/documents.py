@@ -23,7 +23,8 @@ def run_all(e):
     doc = Documents(e, folder)
     for scenario in (doc.command_line_edit_and_save, doc.lock_failure, doc.external_change,
                      doc.status_bar_survives_restart, doc.character_set_survives_restart,
-                     doc.settings_files, doc.drop_files, doc.end_session, doc.resize_window):
+                     doc.settings_files, doc.drop_files, doc.end_session, doc.resize_window,
+                     doc.settings_editor):
         e.scenario(scenario.__doc__)(scenario)()
 
 
@@ -327,6 +328,53 @@ class Documents:
         self.options_item(4)
         self.wait_window("the status bar back", **{"status.1": "1 / 1"})
         self.exit_without_question(p)
+        return p
+
+    def corvane_ini(self):
+        found = glob.glob(os.path.join(os.environ["WINEPREFIX"], "drive_c", "*",
+                                       "Common Files", "Corvane", "corvane.ini"))
+        if not found:
+            raise AssertionError("no corvane.ini in the Wine prefix")
+        return found[0]
+
+    def settings_editor(self):
+        """the settings editor: Controls > Editboxes, a new caret width saved and shown"""
+        e = self.e
+        p = e.start()
+        e.wait_for(e.main_window, "the window")
+        e.focus_editor()
+        e.wait_for(lambda: e.helper("caret", e.MAIN_CLASS)[1].get("caret") == "2", "the caret")
+        e.keys("alt+o", "s", "a")
+        e.wait_for(lambda: e.box("Settings"), "the settings editor")
+        # The tree has the focus on the first page; typing a name finds its node.
+        e.type_text("Editboxes")
+        def caret_field():
+            rc, listed = e.helper("controls", "Settings")
+            controls = [listed["control.%d" % i].split("|", 4)
+                        for i in range(int(listed.get("controls", 0)))]
+            for at, c in enumerate(controls):
+                if c[4] == "Caret width:":
+                    edits = [d for d in controls[at + 1:] if d[0].lower() == "edit"]
+                    return edits[0] if edits else None
+            return None
+        field = e.wait_for(caret_field, "the Controls > Editboxes page")
+        e.check_equal(field[4], "2", "caret width shown")
+        e.screenshot("settings-editor")
+        e.helper("settext", "Settings", field[1], "5")
+        e.helper("press", "Settings", "1")
+        e.wait_for(lambda: not e.box("Settings"), "the editor closed")
+        e.wait_for(lambda: "CaretWidth=5" in open(self.corvane_ini(), encoding="latin-1").read(),
+                   "CaretWidth=5 in corvane.ini")
+        e.focus_editor()
+        e.wait_for(lambda: e.helper("caret", e.MAIN_CLASS)[1].get("caret") == "5",
+                   "the wider caret")
+        self.exit_without_question(p)
+        # The scenarios after this one expect the standard caret.
+        path = self.corvane_ini()
+        with open(path, encoding="latin-1") as f:
+            text = f.read()
+        with open(path, "w", encoding="latin-1") as f:
+            f.write(text.replace("CaretWidth=5", "CaretWidth=2"))
         return p
 
     @staticmethod

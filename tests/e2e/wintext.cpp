@@ -10,6 +10,7 @@
 //   wintext settext <caption> <id> <text>  types a text into the dialog's control
 //   wintext close <class>         asks the window to close (WM_CLOSE)
 //   wintext clipboard             the clipboard's CF_TEXT
+//   wintext caret <class>         the width of the caret in the window's thread
 //   wintext endsession <class>    asks the window whether the session may end, as
 //                                 logging off does, and ends it when the answer is yes
 //   wintext dropfile <class> <file>  drags the file with OLE onto the middle of the
@@ -130,7 +131,11 @@ struct ControlList {
 
 BOOL CALLBACK PrintControl(HWND child, LPARAM data) {
     auto* list = reinterpret_cast<ControlList*>(data);
-    if (GetParent(child) != list->dialog) return TRUE;  // a combo's own edit, say
+    // The dialog's own controls and those of a page panel inside it, not a combo's
+    // own edit, say.
+    char parentClass[64] = {};
+    GetClassNameA(GetParent(child), parentClass, sizeof parentClass);
+    if (GetParent(child) != list->dialog && std::strcmp(parentClass, "#32770") != 0) return TRUE;
     char className[128] = {};
     GetClassNameA(child, className, sizeof className);
     RECT r = {};
@@ -154,9 +159,38 @@ int DumpControls(const char* caption) {
     return 0;
 }
 
+struct IdSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<IdSearch*>(data);
+    if (GetDlgCtrlID(window) != search->id) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// Controls of a paged dialog sit in a panel inside it, so the search goes deep.
+HWND FindControl(HWND box, int id) {
+    IdSearch search = {id, nullptr};
+    EnumChildWindows(box, MatchId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int PrintCaret(const char* className) {
+    HWND window = FindWindowA(className, nullptr);
+    if (!window) return 2;
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 3;
+    std::printf("caret=%ld\n", info.rcCaret.right - info.rcCaret.left);
+    return 0;
+}
+
 int SetControlText(const char* caption, int id, const char* text) {
     HWND box = FindDialog(caption);
-    HWND control = box ? GetDlgItem(box, id) : nullptr;
+    HWND control = box ? FindControl(box, id) : nullptr;
     if (!control) return 2;
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     return 0;
@@ -300,6 +334,7 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "controls") == 0) return DumpControls(argv[2]);
     if (argc >= 5 && std::strcmp(argv[1], "settext") == 0) return SetControlText(argv[2], std::atoi(argv[3]), argv[4]);
     if (argc >= 3 && std::strcmp(argv[1], "close") == 0) return CloseWindowOf(argv[2]);
+    if (argc >= 3 && std::strcmp(argv[1], "caret") == 0) return PrintCaret(argv[2]);
     if (argc >= 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard();
     if (argc >= 3 && std::strcmp(argv[1], "endsession") == 0) return EndSession(argv[2]);
     if (argc >= 4 && std::strcmp(argv[1], "dropfile") == 0) return DropFile(argv[2], argv[3]);
